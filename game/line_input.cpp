@@ -1,0 +1,45 @@
+// Reading one word from the keyboard.
+#include "game/line_input.h"
+
+#include <cctype>
+
+#include "game/game_state.h"
+#include "kiv/kiv_engine.h"
+
+bool get(std::string& s) {
+  kiv::yaz(kiv::linefeed(2) + std::string(25, ' ') + Order + " :  ", false, 0, 0, "   ", 75);
+  kiv::ShowConsoleCursor(1);
+  s.clear();
+  for (;;) {
+    const int c = kiv::GetKey();
+    if (c == kiv::key::kEscape) {
+      kiv::ShowConsoleCursor(0);
+      kiv::SetCursorPosition(10, 1);
+      return false;
+    }
+    if (c == kiv::key::kBackspace) {
+      if (s.empty()) {
+        kiv::biip(0);
+      } else {
+        kiv::screen().write("\b \b");
+        s.pop_back();
+      }
+      continue;
+    }
+    if (c == kiv::key::kEnter) {
+      kiv::ShowConsoleCursor(0);
+      return true;
+    }
+    if (c == kiv::key::kExtended || c == kiv::key::kFunction) {
+      kiv::GetKey();  // an arrow's or function key's scan code is not a letter
+      continue;
+    }
+    const char b = kiv::convertEN(static_cast<char>(c));
+    const auto folded = static_cast<unsigned char>(b);
+    if (folded >= 33 && folded <= 126) {
+      kiv::screen().put(static_cast<std::uint8_t>(c));
+      kiv::present();
+      s += static_cast<char>(std::toupper(folded));
+    }
+  }
+}

@@ -1,0 +1,72 @@
+// The button menu's drawing and key loop.
+#include "game/menu.h"
+
+#include "kiv/kiv_engine.h"
+
+namespace {
+constexpr int kDrawnUnselected = 0x0E;  // every button starts yellow on black
+std::string padded(const std::string& name) { return "  " + name + "  "; }
+}  // namespace
+
+menu::menu() = default;
+menu::~menu() = default;
+
+void menu::initialize(bool up_down, int buttoncolor_selected, int buttoncolor_unselected) {
+  updown = up_down;
+  buttoncolors[0] = buttoncolor_selected;
+  buttoncolors[1] = buttoncolor_unselected;
+  maxbutton = 0;
+  for (int i = 0; i < kSlots; ++i) {
+    buttonstring[i].clear();
+    buttonXpos[i] = buttonYpos[i] = 0;
+  }
+}
+
+void menu::add_button(std::string name, int xpos, int ypos) {
+  if (maxbutton >= kSlots) return;
+  buttonstring[maxbutton] = padded(name);
+  buttonXpos[maxbutton] = xpos;
+  buttonYpos[maxbutton] = ypos;
+  ++maxbutton;
+}
+
+void menu::change_button(int buttonno, std::string newname, int xpos, int ypos) {
+  if (xpos != 0) buttonXpos[buttonno] = xpos;
+  if (ypos != 0) buttonYpos[buttonno] = ypos;
+  if (!newname.empty()) buttonstring[buttonno] = padded(newname);
+}
+
+std::string menu::getButtonName(int buttonno) {
+  const std::string& label = buttonstring[buttonno];
+  return label.size() >= 4 ? label.substr(2, label.size() - 4) : std::string();
+}
+
+void menu::draw_button(int buttonno, int buttoncolor) {
+  kiv::SetCursorPosition(buttonXpos[buttonno], buttonYpos[buttonno]);
+  kiv::textattr(buttoncolor);
+  kiv::screen().write(buttonstring[buttonno]);
+}
+
+int menu::draw() {
+  for (int i = 0; i < kSlots; ++i)
+    if (!buttonstring[i].empty()) draw_button(i, kDrawnUnselected);
+  int s = 0;
+  for (;;) {
+    draw_button(s, buttoncolors[0]);
+    const int code = kiv::GetKey();
+    const bool back = updown ? code == 72 : code == 75;
+    const bool forward = updown ? code == 80 : code == 77;
+    if (code == 13 || code == 32 || code == 27) {
+      kiv::SetCursorPosition(10, 1);
+      kiv::ShowConsoleCursor(1);
+      return code == 27 ? 0 : s + 1;
+    }
+    if (back && s > 0) {
+      draw_button(s, buttoncolors[1]);
+      --s;
+    } else if (forward && s < maxbutton - 1) {
+      draw_button(s, buttoncolors[1]);
+      ++s;
+    }
+  }
+}

@@ -1,0 +1,64 @@
+// Loading and drawing objects.
+#include "game/objects.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "game/record_reader.h"
+#include "kiv/kiv_engine.h"
+
+namespace {
+const std::string kBlock = "\xDB";
+std::string blocks(int n) { return std::string(n, '\xDB'); }
+std::string blanks(int n) { return std::string(n, ' '); }
+constexpr std::size_t kLabel = 20;  // labels hold 19 characters
+}  // namespace
+
+objects::objects() = default;
+objects::~objects() = default;
+
+bool objects::initialize(std::string folder, int number) {
+  const std::string dosyaadi = folder + std::to_string(number) + ".object";
+  std::ifstream Inny(dosyaadi);
+  if (!Inny.is_open()) return false;
+  RecordReader in(Inny);
+  in.skipLine();
+  in.text(Name, sizeof Name);
+  for (auto& text : Description) in.text(text, sizeof text);
+  for (auto& text : ExamineText) in.text(text, sizeof text);
+  for (auto& text : PickingUpText) in.text(text, sizeof text);
+  for (auto& text : WhenYouLeaveText) in.text(text, sizeof text);
+  for (auto& text : LeftDescription) in.text(text, sizeof text);
+  in.text(TakeIntoHandsTitle, sizeof TakeIntoHandsTitle);
+  in.text(TookIntoHandsText, sizeof TookIntoHandsText);
+  in.text(PutIntoPocketsText, sizeof PutIntoPocketsText);
+  for (auto& text : HoldingText) in.text(text, sizeof text);
+  for (auto& text : UnableToCombineText) in.text(text, sizeof text);
+  for (auto& text : CombinationText) in.text(text, sizeof text);
+  in.text(InteractTitle, sizeof InteractTitle);
+  for (auto& text : ActivatingText) in.text(text, sizeof text);
+  in.text(PassivationTitle, kLabel);  // a label like the others, in a wider field
+  for (auto& text : DeactivatingText) in.text(text, sizeof text);
+  for (auto& text : InteractionWithAnotherObjectText) in.text(text, sizeof text);
+  in.flag(CanPickUp);
+  in.flag(CanInteract);
+  in.code(PasserObject);
+  in.flag(IsThatActive);
+  in.code(ObjectToInteract);
+  in.code(ObjectToCombine);
+  in.code(NewObjectAfterCombination);
+  for (int& code : Contents) in.code(code);
+  return true;
+}
+
+void objects::title_page() {
+  const int L = static_cast<int>(std::strlen(Name));
+  const std::string bosluklar = kiv::boslukyarat(24, L);
+  const int k = static_cast<int>(bosluklar.size());
+  kiv::yaz(blanks(11) + blocks(25) + "\n" + blanks(11) + kBlock + blanks(23) + kBlock + "\n" + blanks(11) + kBlock,
+           false, 0, 0, "", 200);
+  if (2 * k + L != 22) kiv::yaz("  ", false, 0, 0, "", 200);
+  kiv::yaz(bosluklar + Name + bosluklar + " " + kBlock + "\n" + blanks(11) + kBlock + blanks(23) + kBlock + "\n" +
+               blanks(11) + blocks(25) + "\n",
+           false, 0, 0, "", 200);
+}

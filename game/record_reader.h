@@ -1,0 +1,31 @@
+// Reading the plain-text room and object documents: text lines with a
+// length limit, then whitespace-separated numbers.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+
+class RecordReader {
+ public:
+  explicit RecordReader(std::istream& in) : in_(in) {}
+
+  // Skips one line, whatever its length.
+  void skipLine();
+  // Reads one line (a CR before the LF dropped) into `field`, keeping its
+  // first `capacity` − 1 bytes; a longer line is cut and the next read
+  // starts at the next line. At the end of the document nothing changes.
+  void text(char* field, std::size_t capacity);
+  // Reads the next whitespace-separated decimal number. Once a number fails
+  // (end of the document, or not a number), this and every later read leave
+  // their target unchanged.
+  void number(int& value);
+  // A number that stands for a room or object code: one outside 0 to 99 is
+  // stored as 0, an empty slot.
+  void code(int& value);
+  // A 0/1 flag: any other number is taken as true and ends the reading.
+  void flag(bool& value);
+
+ private:
+  std::istream& in_;
+  bool numbersFailed_ = false;
+};
