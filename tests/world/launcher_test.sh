@@ -1,0 +1,73 @@
+#!/bin/sh
+# The play launcher: fills the player's folder on first play, refreshes the
+# world's texts later, keeps the player's game.dat, and passes the game's
+# exit status through.
+# Usage: launcher_test.sh <configured launcher> <fixture folder it points at>
+set -eu
+launcher=$1
+fixture=$2
+failures=0
+passes=0
+
+check() {  # check <what> <command...>
+  what=$1
+  shift
+  if "$@"; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAILED: $what" >&2; fi
+}
+
+rm -rf "$fixture"
+mkdir -p "$fixture/world/rooms" "$fixture/world/objects" "$fixture/home"
+printf 'words 1\n' >"$fixture/world/tr.lng"
+printf '<RunningTime>0</RunningTime>\n' >"$fixture/world/game.dat"
+printf 'room 1\n' >"$fixture/world/rooms/1.room"
+printf 'room 2\n' >"$fixture/world/rooms/2.room"
+printf 'object 1\n' >"$fixture/world/objects/1.object"
+# The fake game notes where it ran and with what, counts a run in game.dat
+# the way the real one does, and ends with status 1 like the real one.
+cat >"$fixture/game" <<'GAME'
+#!/bin/sh
+pwd >played-in
+printf '%s|' "$@" >arguments
+count=$(sed 's/[^0-9]//g' game.dat)
+printf '<RunningTime>%s</RunningTime>\n' $((count + 1)) >game.dat
+exit 1
+GAME
+chmod +x "$fixture/game"
+
+export XDG_DATA_HOME="$fixture/data home"
+folder="$XDG_DATA_HOME/thalvorine"
+
+# First play: the folder is made and filled, the game runs in it.
+status=0
+"$launcher" "two words" x >/dev/null 2>&1 || status=$?
+check "the game's exit status is passed through" [ "$status" -eq 1 ]
+check "the game runs in the player's folder" [ "$(cat "$folder/played-in" 2>/dev/null)" = "$folder" ]
+check "the arguments reach the game" [ "$(cat "$folder/arguments" 2>/dev/null)" = "two words|x|" ]
+check "the first play copies the world" [ -f "$folder/rooms/2.room" ] && [ -f "$folder/objects/1.object" ]
+check "the first play counts one run" grep -q '<RunningTime>1<' "$folder/game.dat"
+
+# The world is upgraded: new words, one room fewer, a fresh game.dat.
+printf 'words 2\n' >"$fixture/world/tr.lng"
+rm "$fixture/world/rooms/2.room"
+printf 'room 1, new\n' >"$fixture/world/rooms/1.room"
+"$launcher" >/dev/null 2>&1 || true
+check "the texts are refreshed" grep -q 'words 2' "$folder/tr.lng"
+check "the rooms are refreshed" grep -q 'room 1, new' "$folder/rooms/1.room"
+check "a room the world dropped is gone" [ ! -e "$folder/rooms/2.room" ]
+check "the player's game.dat survives the refresh" grep -q '<RunningTime>2<' "$folder/game.dat"
+
+# Without XDG_DATA_HOME the folder is under HOME.
+unset XDG_DATA_HOME
+HOME="$fixture/home" "$launcher" >/dev/null 2>&1 || true
+check "HOME/.local/share is the default" [ -f "$fixture/home/.local/share/thalvorine/game.dat" ]
+
+# A folder that cannot be made: a plain file stands where it should be.
+printf 'in the way\n' >"$fixture/blocker"
+status=0
+message=$(XDG_DATA_HOME="$fixture/blocker" "$launcher" 2>&1 >/dev/null) || status=$?
+check "an unmakeable folder fails" [ "$status" -ne 0 ]
+check "and says which folder" expr "$message" : ".*cannot make the folder $fixture/blocker/thalvorine" >/dev/null
+check "and does not start the game" [ ! -e "$fixture/blocker/thalvorine/played-in" ]
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,93 @@
+// The language file's elements and the words the player has to type.
+#include "tools/language_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <regex>
+
+#include "kiv/codepage.h"
+#include "tools/typeable.h"
+#include "tools/xml_source.h"
+
+namespace worldtool {
+namespace {
+
+// "Introduction/DontYouWannaWatchTexts/T" + 3 → T1 to T3 in that group.
+void addNumbered(std::vector<std::string>& paths, const std::string& group, int count) {
+  for (int i = 1; i <= count; ++i) paths.push_back(group + "/T" + std::to_string(i));
+}
+
+// The game's parser re-encodes a file that declares itself Latin-1, which
+// would garble every code page byte above 127.
+bool declaresLatin1(const std::string& text) {
+  static const std::regex declaration(R"(^\s*<\?xml[^>]*encoding\s*=\s*["']([^"']*)["'])");
+  const std::string head = text.substr(0, text.find('>') + 1);
+  std::smatch match;
+  if (!std::regex_search(head, match, declaration)) return false;
+  std::string name = match[1];
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  return name == "latin1" || name == "iso-8859-1";
+}
+
+// A character reference (&#...;) to a character without a code page byte.
+std::string unshowable(const std::string& utf8) {
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const std::optional<char32_t> ch = kiv::codepage::nextUtf8(utf8, pos);
+    if (ch && (*ch == U'\n' || *ch == U'\t' || kiv::codepage::fromUnicode(*ch))) continue;
+    return ch ? nameOf(*ch) : "invalid UTF-8";
+  }
+  return "";
+}
+
+}  // namespace
+
+const std::vector<std::string>& languagePaths() {
+  static const std::vector<std::string> paths = [] {
+    std::vector<std::string> p{"EpilepsyWarning"};
+    addNumbered(p, "ExitTexts", 5);
+    addNumbered(p, "Pockets/PocketDescriptions", 10);
+    addNumbered(p, "Pockets/PocketsAreEmptyTexts", 3);
+    addNumbered(p, "Pockets/PocketsAreFull", 5);
+    addNumbered(p, "Pockets/TypePockets", 5);
+    p.insert(p.end(), {"Pockets/ObjectsInYourPockets", "Buttons/WakeUp", "Buttons/Help", "Buttons/Exit",
+                       "Other/Order", "Introduction/Warning", "Introduction/TypeWatch", "Introduction/Watch"});
+    addNumbered(p, "Introduction/DontYouWannaWatchTexts", 3);
+    p.insert(p.end(), {"HelpScreen", "Buttons/Yes", "Buttons/No", "Puzzle1Opening/Title", "Puzzle1Opening/Text",
+                       "Buttons/PutIntoYourPockets", "Buttons/PickUp", "Buttons/Leave", "Buttons/Back",
+                       "TooManyWrongCommands/T1", "TooManyWrongCommands/T2", "TooManyWrongCommands/T3_1",
+                       "TooManyWrongCommands/T3_2", "TooManyWrongCommands/T4", "Other/Pockets",
+                       "Other/YouCompletedTheGame", "Other/PressAnyKeyToContinue"});
+    return p;
+  }();
+  return paths;
+}
+
+std::string checkLanguage(const SourceFile& file, Problems& problems) {
+  if (declaresLatin1(file.utf8)) {
+    problems.push_back({file.name, 1, "declares a Latin-1 encoding; the game would then misread its letters "
+                                      "(declare none, or UTF-8)"});
+  }
+  const XmlSource xml(file, problems);
+  if (!xml.ok()) return "";
+  // Characters written as themselves were checked line by line; references were not.
+  const bool hasReferences = file.utf8.find("&#") != std::string::npos;
+  for (const std::string& path : languagePaths()) {
+    const pugi::xml_node node = xml.require(path, problems);
+    const std::string bad = hasReferences ? unshowable(node.child_value()) : "";
+    if (node && !bad.empty()) {
+      problems.push_back({file.name, xml.lineOf(node), path + " holds " + bad + ", which has no code page 857 byte"});
+    }
+  }
+  for (const char* path : {"Introduction/Watch", "Other/Pockets"}) {
+    const pugi::xml_node node = xml.find(path);
+    const std::string why = whyNotTypeable(node.child_value());
+    if (node && !why.empty()) {
+      problems.push_back({file.name, xml.lineOf(node), std::string("the word ") + path + " \"" + node.child_value() +
+                                                           "\" " + why + ", so it can never be typed"});
+    }
+  }
+  return xml.find("Other/Pockets").child_value();
+}
+
+}  // namespace worldtool

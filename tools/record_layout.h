@@ -1,0 +1,36 @@
+// The line-by-line layout of room and object documents: which lines hold
+// text and how much, then which numbers follow and what each may be.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace worldtool {
+
+constexpr int kShortLimit = 19;  // names and button labels
+constexpr int kTextLimit = 499;  // every other text line
+constexpr int kLastCode = 99;    // room and object codes 1 to 99; 0 means none
+
+enum class NumberKind { Flag, RoomCode, ObjectCode };
+
+struct NumberField {
+  std::string name;  // as the documentation calls it, e.g. "Contents 3"
+  NumberKind kind;
+};
+
+struct RecordLayout {
+  std::string kind;             // "room" or "object"
+  std::string folder;           // "rooms" or "objects"
+  int textLines = 0;            // lines before the numbers, the ignored line 1 included
+  std::vector<int> shortLines;  // lines held to kShortLimit characters (line 2, the name, always)
+  std::vector<NumberField> numbers;
+  bool typedName = false;       // the name is what the player types
+
+  int limitOf(int line) const;  // characters allowed on `line`; 0 for no limit
+  int indexOf(const std::string& field) const;  // position of a number in the block
+};
+
+const RecordLayout& roomLayout();
+const RecordLayout& objectLayout();
+
+}  // namespace worldtool

@@ -1,0 +1,113 @@
+// Reading a world folder file by file and running every check on it.
+#include "tools/world_check.h"
+
+#include <regex>
+#include <set>
+
+#include "tools/language_check.h"
+#include "tools/progress_check.h"
+
+namespace worldtool {
+namespace fs = std::filesystem;
+namespace {
+
+std::optional<SourceFile> readRequired(const fs::path& folder, const std::string& name, Problems& problems) {
+  if (!fs::is_regular_file(folder / name)) {
+    problems.push_back({name, 0, "missing"});
+    return std::nullopt;
+  }
+  return readSource(folder, name, problems);
+}
+
+// The documents of one kind that the game loads: codes 1, 2, ... up to the
+// first missing one. Every other file of that kind is a problem.
+Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World& world, Problems& problems) {
+  static const std::regex codeName(R"([1-9][0-9]{0,8})");
+  const std::string extension = "." + layout.kind;
+  std::set<int> codes;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder / layout.folder, error)) {
+    if (!entry.is_regular_file() || entry.path().extension() != extension) continue;
+    const std::string stem = entry.path().stem().string();
+    const std::string name = layout.folder + "/" + entry.path().filename().string();
+    if (!std::regex_match(stem, codeName)) {
+      problems.push_back({name, 0, "is not named by a code (1" + extension + ", 2" + extension +
+                                       ", ...), so the game never reads it"});
+    } else if (std::stoi(stem) > kLastCode) {
+      problems.push_back({name, 0, "code " + stem + " is past 99, the last code the game has room for"});
+    } else {
+      codes.insert(std::stoi(stem));
+    }
+  }
+  Records records;
+  int code = 1;
+  for (; codes.count(code); ++code) {
+    const std::string name = layout.folder + "/" + std::to_string(code) + extension;
+    if (std::optional<SourceFile> file = readSource(folder, name, problems)) {
+      records.emplace(code, checkRecord(*file, layout, problems));
+      world.files.push_back(std::move(*file));
+    }
+  }
+  for (const int later : codes) {
+    if (later <= code) continue;
+    problems.push_back({layout.folder + "/" + std::to_string(later) + extension, 0,
+                        "is never loaded: " + layout.folder + "/" + std::to_string(code) + extension +
+                            " is missing, and loading stops at the first missing code"});
+  }
+  return records;
+}
+
+void checkPocketsWord(const std::string& pockets, const Records& objects, Problems& problems) {
+  for (const auto& [code, object] : objects) {
+    if (!pockets.empty() && object.name == pockets) {
+      problems.push_back({object.file, 2, "the name \"" + object.name +
+                                              "\" is the pockets word (Other/Pockets): typing it opens the pockets"});
+    }
+  }
+}
+
+}  // namespace
+
+Problems checkWorld(const fs::path& folder, World* into) {
+  Problems problems;
+  World world;
+  std::string pockets;
+  if (std::optional<SourceFile> file = readRequired(folder, "tr.lng", problems)) {
+    pockets = checkLanguage(*file, problems);
+    world.files.push_back(std::move(*file));
+  }
+  if (std::optional<SourceFile> file = readRequired(folder, "game.dat", problems)) {
+    checkProgress(*file, problems);
+    world.files.push_back(std::move(*file));
+  }
+  world.rooms = checkDocuments(folder, roomLayout(), world, problems);
+  world.objects = checkDocuments(folder, objectLayout(), world, problems);
+  checkReferences(world.rooms, world.objects, problems);
+  checkRules(world.rooms, world.objects, problems);
+  checkPocketsWord(pockets, world.objects, problems);
+  if (into) *into = std::move(world);
+  return problems;
+}
+
+void checkReferences(const Records& rooms, const Records& objects, Problems& problems) {
+  const auto check = [&](const Records& records, const RecordLayout& layout) {
+    for (const auto& [code, record] : records) {
+      for (std::size_t i = 0; i < layout.numbers.size(); ++i) {
+        const NumberField& field = layout.numbers[i];
+        const int value = record.numbers[i].value;
+        if (field.kind == NumberKind::Flag || value == 0) continue;
+        const bool room = field.kind == NumberKind::RoomCode;
+        if ((room ? rooms : objects).count(value)) continue;
+        const std::string target = room ? "rooms/" + std::to_string(value) + ".room"
+                                        : "objects/" + std::to_string(value) + ".object";
+        problems.push_back({record.file, record.numbers[i].line,
+                            field.name + ": " + (room ? "room " : "object ") + std::to_string(value) +
+                                " has no document that the game loads (" + target + ")"});
+      }
+    }
+  };
+  check(rooms, roomLayout());
+  check(objects, objectLayout());
+}
+
+}  // namespace worldtool

@@ -1,0 +1,47 @@
+// pugixml parsing with byte offsets turned into the source's line numbers.
+#include "tools/xml_source.h"
+
+#include <algorithm>
+
+namespace worldtool {
+
+XmlSource::XmlSource(const SourceFile& file, Problems& problems) : file_(file) {
+  const pugi::xml_parse_result result =
+      document_.load_buffer(file.utf8.data(), file.utf8.size(), pugi::parse_default, pugi::encoding_utf8);
+  ok_ = static_cast<bool>(result);
+  if (!ok_) {
+    problems.push_back({file.name, lineAt(result.offset), std::string("not well-formed XML: ") + result.description()});
+  }
+}
+
+int XmlSource::lineAt(std::ptrdiff_t offset) const {
+  offset = std::clamp<std::ptrdiff_t>(offset, 0, static_cast<std::ptrdiff_t>(file_.utf8.size()));
+  return 1 + static_cast<int>(std::count(file_.utf8.begin(), file_.utf8.begin() + offset, '\n'));
+}
+
+pugi::xml_node XmlSource::find(const std::string& path) const {
+  pugi::xml_node node = document_;
+  std::size_t start = 0;
+  while (node && start <= path.size()) {
+    const std::size_t end = std::min(path.find('/', start), path.size());
+    node = node.child(path.substr(start, end - start).c_str());
+    start = end + 1;
+  }
+  return node;
+}
+
+int XmlSource::lineOf(const pugi::xml_node& node) const { return node ? lineAt(node.offset_debug()) : 0; }
+
+pugi::xml_node XmlSource::require(const std::string& path, Problems& problems) const {
+  const pugi::xml_node node = find(path);
+  if (node) return node;
+  int line = 0;
+  for (std::size_t slash = path.rfind('/'); slash != std::string::npos && line == 0;
+       slash = slash == 0 ? std::string::npos : path.rfind('/', slash - 1)) {
+    line = lineOf(find(path.substr(0, slash)));
+  }
+  problems.push_back({file_.name, line, "missing element " + path});
+  return node;
+}
+
+}  // namespace worldtool
