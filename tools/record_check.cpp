@@ -1,7 +1,9 @@
 // Line limits, typeable names and number blocks of room and object documents.
 #include "tools/record_check.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 
 #include "tools/typeable.h"
 
