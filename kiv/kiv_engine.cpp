@@ -151,6 +151,7 @@ void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyk
   const std::string text = ilkbosluk + yazilacak;
   ScreenBuffer& out = screen();
   int y = getCursorPosX();
+  bool blankAfterLastWord = true;
   std::size_t start = 0;
   while (start < text.size()) {
     const std::size_t blank = text.find(' ', start);
@@ -170,13 +171,17 @@ void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyk
     // A word that fills the line to `maxchar` exactly gets no blank after
     // it; one that broke the line itself (a line feed inside it) still does,
     // so the next word never runs into it.
-    if (length + y != maxchar || getCursorPosX() < maxchar) out.put(' ');
+    blankAfterLastWord = length + y != maxchar || getCursorPosX() < maxchar;
+    if (blankAfterLastWord) out.put(' ');
     y = getCursorPosX();
 
     if (blank == std::string::npos) break;
     start = blank + 1;
   }
-  out.put('\b');
+  // Back onto the blank after the last word, so the next text follows at
+  // once; a last word that filled its line has no blank to step back onto,
+  // and stepping back would let the next text overwrite its last letter.
+  if (blankAfterLastWord) out.put('\b');
   sleep(finaluyku);
 }
 

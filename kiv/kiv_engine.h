@@ -70,7 +70,8 @@ int KeyboardHit();
 // past column `maxchar`. With `harfharfmi` each letter is followed by a pause
 // of `harfarasiuyku` ms, unless a key is waiting: then the rest appears at
 // once and the key stays for the next reader. Ends with a backspace onto the
-// blank after the last word and a pause of `finaluyku` ms. Hides the cursor.
+// blank after the last word (none when that word filled its line to
+// `maxchar`) and a pause of `finaluyku` ms. Hides the cursor.
 void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyku,
          std::string ilkbosluk, int maxchar);
 
