@@ -58,7 +58,9 @@ void replaceFile(const char* path, const std::string& bytes) {
 
 void initialize_gamedat(const char* filename) {
   const pugi::xml_parse_result result_game = game.load_file(filename, pugi::parse_default, pugi::encoding_auto);
-  g_unreadable = !result_game && result_game.status != pugi::status_file_not_found;
+  // The parser says "not found" also for a file it may not open: only a file
+  // that is really absent may be written anew.
+  g_unreadable = !result_game && (result_game.status != pugi::status_file_not_found || ::access(filename, F_OK) == 0);
   if (!result_game) {
     report("There are some problems with the game state file : ");
     report(result_game.description());

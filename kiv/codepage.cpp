@@ -83,6 +83,9 @@ std::optional<char32_t> nextUtf8(const std::string& text, std::size_t& pos) {
     if ((next & 0xC0) != 0x80) return std::nullopt;
     ch = (ch << 6) | (next & 0x3F);
   }
+  // Overlong forms, UTF-16 surrogates and values past U+10FFFF are not UTF-8.
+  constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+  if (ch < kShortest[extra] || (ch >= 0xD800 && ch <= 0xDFFF) || ch > 0x10FFFF) return std::nullopt;
   pos += extra;
   return ch;
 }
