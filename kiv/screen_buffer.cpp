@@ -65,7 +65,7 @@ void ScreenBuffer::setCursor(int x, int y) {
   y_ = std::clamp(y, 0, kRows - 1);
 }
 
-int ScreenBuffer::viewTop(int visibleRows) {
+int ScreenBuffer::viewTop(int visibleRows) const {
   visibleRows = std::clamp(visibleRows, 1, kRows);
   if (y_ < top_) top_ = y_;
   if (y_ >= top_ + visibleRows) top_ = y_ - visibleRows + 1;

@@ -47,7 +47,7 @@ class ScreenBuffer {
 
   // The first buffer row a window of `visibleRows` rows shows: it moves just
   // enough to keep the cursor in view, and returns to 0 after a clear.
-  int viewTop(int visibleRows);
+  int viewTop(int visibleRows) const;
 
   // Bells written with '\a' since the last call.
   int takeBells();
@@ -66,7 +66,7 @@ class ScreenBuffer {
   std::vector<Cell> cells_;
   int x_ = 0;
   int y_ = 0;
-  int top_ = 0;
+  mutable int top_ = 0;  // follows the cursor as views are taken
   std::uint16_t attr_ = 0x07;
   int clearAttr_ = 0x07;
   int bells_ = 0;

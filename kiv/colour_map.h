@@ -1,0 +1,62 @@
+// How the console's 16-colour attributes become terminal colours and colour
+// pairs: Windows colour order on one side, curses/ANSI order on the other.
+#pragma once
+
+namespace kiv::colour {
+
+// The curses/ANSI number (1 red, 2 green, 4 blue, 8 bright) of a console
+// colour in Windows order (1 blue, 2 green, 4 red, 8 bright). Takes and
+// gives 0 to 15: bits 0 and 2 change places, bits 1 and 3 stay.
+constexpr int toCurses(int windowsColour) {
+  return (windowsColour & 0b1010) | ((windowsColour & 1) << 2) | ((windowsColour & 4) >> 2);
+}
+
+// What a terminal can show of an attribute.
+struct Look {
+  int foreground = 7;  // curses colour number
+  int background = 0;  // curses colour number
+  bool bold = false;   // bright text on a terminal of 8 colours
+  bool operator==(const Look&) const = default;
+};
+
+// How many colours the game draws with on a terminal that offers
+// `terminalColours` colours and `terminalPairs` pairs: 16, 8 or 0 (none).
+int coloursToUse(int terminalColours, int terminalPairs);
+
+// The look of attribute `attribute` (low nibble text, high nibble
+// background, Windows order) drawn with `colours` colours (16, 8 or 0).
+// With 8, bright text is bold in its dark twin and a bright background is
+// its dark twin; with 0, only bright text (bold) is kept.
+Look lookOf(int attribute, int colours);
+
+// Colour pair numbers for every pair of text and background colours, such
+// that the screen's own colours are pair 0, the terminal's default pair:
+// text in the screen's colours then needs no colour change at all, which
+// keeps typed text to about one byte a letter. Each pair of colours has its
+// own pair number from 0 to combos() - 1, so a terminal needs only as many
+// pairs as there are pairs of colours. (Bold is not part of a pair.)
+class PairPlan {
+ public:
+  // `colours` is 16 or 8.
+  explicit PairPlan(int colours);
+
+  // The number of pairs of colours, and so of pair numbers: 256 or 64.
+  int combos() const { return colours_ * colours_; }
+  // The colours pair `pair` stands for while `screenAttribute` is the
+  // screen's colour (bold always false).
+  Look lookOfPair(int pair, int screenAttribute) const;
+  // The pair that draws `attribute` while `screenAttribute` is the screen's
+  // colour: 0 for the screen's own look.
+  int pairOf(int attribute, int screenAttribute) const;
+  // The one pair, other than 0, whose colours depend on the screen's colour
+  // (it takes over the colours that pair 0 gave up); 0 when none does.
+  int movablePair(int screenAttribute) const;
+
+ private:
+  int comboOf(int attribute) const;
+  Look lookOfCombo(int combo) const;
+
+  int colours_;
+};
+
+}  // namespace kiv::colour
