@@ -70,8 +70,8 @@ int Random(int lowest, int highest) {
   const int range = highest - lowest + 1;
   int value = lowest;
   for (int draw = 0; draw < 20; ++draw) {
-    const int product = randClassic() * range;
-    value = lowest + static_cast<int>(product / 32768.0);
+    const long long product = static_cast<long long>(randClassic()) * range;  // no overflow for wide ranges
+    value = lowest + static_cast<int>(static_cast<double>(product) / 32768.0);
   }
   return value;
 }
