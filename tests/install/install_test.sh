@@ -1,0 +1,31 @@
+#!/bin/sh
+# Installs the game into a fresh prefix and plays the installed launcher from
+# an unrelated folder: the binary, launcher, world and manual page are where
+# a Unix game keeps them, and the player's folder is prepared.
+set -eu
+build_dir=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix="$scratch/prefix with blank"
+
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+for file in bin/thalvorine bin/thalvorine-play bin/thalvorine-world share/man/man6/thalvorine.6 \
+            share/thalvorine/tr.lng share/thalvorine/game.dat share/thalvorine/rooms/1.room \
+            share/thalvorine/objects/9.object; do
+  [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
+done
+[ -x "$prefix/bin/thalvorine-play" ] || { echo "launcher not executable"; exit 1; }
+grep -q "$prefix/share/thalvorine" "$prefix/bin/thalvorine-play" || { echo "launcher points elsewhere"; exit 1; }
+
+# From any folder: the launcher fills the player's folder, then the game,
+# finding no terminal, says so and ends with status 2.
+cd /
+status=0
+XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" </dev/null >/dev/null 2>"$scratch/err" || status=$?
+[ "$status" -eq 2 ] || { echo "expected status 2 without a terminal, got $status"; cat "$scratch/err"; exit 1; }
+for file in tr.lng game.dat rooms/3.room objects/1.object; do
+  [ -e "$scratch/data/thalvorine/$file" ] || { echo "player's folder lacks $file"; exit 1; }
+done
+cmp -s "$prefix/share/thalvorine/tr.lng" "$scratch/data/thalvorine/tr.lng" || { echo "tr.lng differs"; exit 1; }
+echo "installed and played from /"
