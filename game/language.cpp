@@ -93,6 +93,15 @@ void report(const std::string& text) { kiv::yaz(text, false, 0, 0, "   ", 75); }
 
 }  // namespace
 
+const std::vector<std::string>& interfaceStringPaths() {
+  static const std::vector<std::string> paths = [] {
+    std::vector<std::string> all;
+    for (const StringSource& source : kStrings) all.emplace_back(source.path);
+    return all;
+  }();
+  return paths;
+}
+
 void initialize() {
   pugi::xml_document lng;
   const pugi::xml_parse_result result_lng = lng.load_file("tr.lng", pugi::parse_default, pugi::encoding_auto);

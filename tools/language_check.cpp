@@ -5,17 +5,13 @@
 #include <cctype>
 #include <regex>
 
+#include "game/language.h"
 #include "kiv/codepage.h"
 #include "tools/typeable.h"
 #include "tools/xml_source.h"
 
 namespace worldtool {
 namespace {
-
-// "Introduction/DontYouWannaWatchTexts/T" + 3 → T1 to T3 in that group.
-void addNumbered(std::vector<std::string>& paths, const std::string& group, int count) {
-  for (int i = 1; i <= count; ++i) paths.push_back(group + "/T" + std::to_string(i));
-}
 
 // The game's parser re-encodes a file that declares itself Latin-1, which
 // would garble every code page byte above 127.
@@ -42,26 +38,7 @@ std::string unshowable(const std::string& utf8) {
 
 }  // namespace
 
-const std::vector<std::string>& languagePaths() {
-  static const std::vector<std::string> paths = [] {
-    std::vector<std::string> p{"EpilepsyWarning"};
-    addNumbered(p, "ExitTexts", 5);
-    addNumbered(p, "Pockets/PocketDescriptions", 10);
-    addNumbered(p, "Pockets/PocketsAreEmptyTexts", 3);
-    addNumbered(p, "Pockets/PocketsAreFull", 5);
-    addNumbered(p, "Pockets/TypePockets", 5);
-    p.insert(p.end(), {"Pockets/ObjectsInYourPockets", "Buttons/WakeUp", "Buttons/Help", "Buttons/Exit",
-                       "Other/Order", "Introduction/Warning", "Introduction/TypeWatch", "Introduction/Watch"});
-    addNumbered(p, "Introduction/DontYouWannaWatchTexts", 3);
-    p.insert(p.end(), {"HelpScreen", "Buttons/Yes", "Buttons/No", "Puzzle1Opening/Title", "Puzzle1Opening/Text",
-                       "Buttons/PutIntoYourPockets", "Buttons/PickUp", "Buttons/Leave", "Buttons/Back",
-                       "TooManyWrongCommands/T1", "TooManyWrongCommands/T2", "TooManyWrongCommands/T3_1",
-                       "TooManyWrongCommands/T3_2", "TooManyWrongCommands/T4", "Other/Pockets",
-                       "Other/YouCompletedTheGame", "Other/PressAnyKeyToContinue"});
-    return p;
-  }();
-  return paths;
-}
+const std::vector<std::string>& languagePaths() { return interfaceStringPaths(); }
 
 std::string checkLanguage(const SourceFile& file, Problems& problems) {
   if (declaresLatin1(file.utf8)) {
