@@ -1,9 +1,11 @@
-// The machine's sound output. (First cut: no sound system is used yet, so
-// every beep falls back to the terminal bell.)
+// The machine's sound output: the ALSA device "default", behind which a
+// PulseAudio or PipeWire server usually stands.
 #include "kiv/sound_output.h"
+
+#include "kiv/alsa_sound_output.h"
 
 namespace kiv {
 
-std::unique_ptr<SoundOutput> openSoundOutput() { return nullptr; }
+std::unique_ptr<SoundOutput> openSoundOutput() { return openAlsaSoundOutput(AlsaSettings{}); }
 
 }  // namespace kiv
