@@ -14,7 +14,7 @@ class DeadlinePace {
   // starts a new chain instead of catching up (a slow load between two
   // pauses); within it, a busy machine's late wake-ups are made good by the
   // pauses that follow.
-  static constexpr std::chrono::milliseconds kCatchUpLimit{100};
+  static constexpr std::chrono::milliseconds kCatchUpLimit{50};
 
   // The moment a pause of `ms` milliseconds asked for at `now` ends. Pauses
   // asked for one after the other end at start + the sum of their lengths,

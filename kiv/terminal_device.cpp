@@ -184,7 +184,6 @@ TerminalDevice::~TerminalDevice() {
 void TerminalDevice::State::restore() {
   if (screen == nullptr) return;
   if (cursorShown != 1) curs_set(1);
-  keypad(stdscr, FALSE);
   endwin();
   delscreen(screen);
   screen = nullptr;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -169,8 +170,12 @@ int main() {
   const double worst = latencies.empty() ? -1 : latencies.back();
   term.waitExit(10s);
 
+  double load[3] = {};
+  getloadavg(load, 3);
   std::printf("terminal device on a pseudo-terminal (%d letters at %d ms, %zu bytes of UTF-8 text)\n", kLetters,
               kPauseMs, textBytes);
+  std::printf("machine load (1 min average) %.2f on %ld cores: pace suffers on a busy machine\n", load[0],
+              sysconf(_SC_NPROCESSORS_ONLN));
   std::printf("%-46s %10s %10s\n", "measure", "measured", "goal");
   std::printf("%-46s %10.4f %10s\n", "typing pace: time / ideal", screenColour.pace, "<= 1.005");
   std::printf("%-46s %10.3f %10s\n", "bytes sent / text bytes (screen's colour)", screenColour.bytesPerByte,

@@ -155,7 +155,7 @@ void PtyTerminal::send(const std::string& bytes) { onOutput(bytes.data(), bytes.
 
 void PtyTerminal::press(VTermKey key) { vterm_keyboard_key(vterm_, key, VTERM_MOD_NONE); }
 
-void PtyTerminal::pump(std::chrono::milliseconds upTo) {
+void PtyTerminal::readAvailable(std::chrono::milliseconds upTo) {
   pollfd fd{master_, POLLIN, 0};
   if (::poll(&fd, 1, static_cast<int>(upTo.count())) <= 0) return;
   char buffer[4096];
@@ -163,18 +163,36 @@ void PtyTerminal::pump(std::chrono::milliseconds upTo) {
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
     if (n <= 0) return;
     output_.append(buffer, static_cast<std::size_t>(n));
-    vterm_input_write(vterm_, buffer, static_cast<std::size_t>(n));
+  }
+}
+
+bool PtyTerminal::feedStep() {
+  const std::size_t left = output_.size() - fed_;
+  if (left == 0) return false;
+  const std::size_t step = std::min<std::size_t>(left, kStep);
+  vterm_input_write(vterm_, output_.data() + fed_, step);
+  fed_ += step;
+  return true;
+}
+
+void PtyTerminal::pump(std::chrono::milliseconds upTo) {
+  readAvailable(upTo);
+  while (feedStep()) {
   }
 }
 
 bool PtyTerminal::waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  // The screen is looked at after every small step of output, so that a
+  // screen shown only briefly is seen even when the test was slow to read.
   const auto end = Clock::now() + timeout;
   for (;;) {
-    pump(0ms);
+    if (fed_ == output_.size()) readAvailable(0ms);
+    while (feedStep())
+      if (done()) return true;
     if (done()) return true;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
     if (left <= 0ms) return false;
-    pump(std::min(left, std::chrono::milliseconds(20)));
+    readAvailable(std::min(left, std::chrono::milliseconds(20)));
   }
 }
 

@@ -52,8 +52,8 @@ class PtyTerminal {
   // A key as this terminal sends it in its current modes.
   void press(VTermKey key);
 
-  // Reads what the program has written, for up to `upTo` (returns as soon
-  // as something came, or at once with a zero wait).
+  // Reads what the program has written, waiting up to `upTo` for the first
+  // of it, and shows it all to the emulator.
   void pump(std::chrono::milliseconds upTo);
   // Reads until `done()` holds or `timeout` passes; true if it held.
   bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
@@ -89,7 +89,11 @@ class PtyTerminal {
   std::optional<int> waitExit(std::chrono::milliseconds timeout);
 
  private:
+  static constexpr std::size_t kStep = 256;  // bytes shown to the emulator at a time
+
   void open(const Options& options);
+  void readAvailable(std::chrono::milliseconds upTo);
+  bool feedStep();
   void startChild(const Options& options, const std::function<void()>& run);
   static int onTermProp(VTermProp prop, VTermValue* value, void* self);
   static void onOutput(const char* bytes, size_t length, void* self);
@@ -103,6 +107,7 @@ class PtyTerminal {
   VTerm* vterm_ = nullptr;
   VTermScreen* screen_ = nullptr;
   std::string output_;
+  std::size_t fed_ = 0;  // how much of output_ the emulator has seen
   std::string title_;
   bool cursorVisible_ = true;
   bool altScreen_ = false;
