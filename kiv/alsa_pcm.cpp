@@ -1,5 +1,5 @@
-// Opening an ALSA playback device for the game's tones: quietly, set up for
-// short buffers, and never waiting long.
+// Opening an ALSA playback device for the game's tones: quietly, and never
+// waiting long for it.
 #include "kiv/alsa_pcm.h"
 
 #include <fcntl.h>
@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <condition_variable>
-#include <cstdarg>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -99,8 +98,7 @@ bool setHardware(AlsaPcm& pcm, const AlsaSettings& settings) {
     return false;
   }
   pcm.rate = rate;
-  return snd_pcm_hw_params_get_period_size(raw, &pcm.periodFrames, &dir) >= 0 &&
-         snd_pcm_hw_params_get_buffer_size(raw, &pcm.bufferFrames) >= 0 && pcm.rate > 0;
+  return snd_pcm_hw_params_get_period_size(raw, &pcm.periodFrames, &dir) >= 0 && pcm.rate > 0;
 }
 
 // Starts playing at the first sample written, and fills what has been played

@@ -1,5 +1,5 @@
-// Opening an ALSA playback device for the game's tones: quietly, set up for
-// short buffers, and never waiting long.
+// Opening an ALSA playback device for the game's tones: quietly, and never
+// waiting long for it.
 #pragma once
 
 #include <alsa/asoundlib.h>
@@ -26,7 +26,6 @@ class AlsaPcm {
 
   unsigned rate = 0;
   snd_pcm_uframes_t periodFrames = 0;
-  snd_pcm_uframes_t bufferFrames = 0;
 
  private:
   snd_pcm_t* handle_;
