@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <regex>
 
 #include "game/language.h"
 #include "kiv/codepage.h"
@@ -16,11 +15,18 @@ namespace {
 // The game's parser re-encodes a file that declares itself Latin-1, which
 // would garble every code page byte above 127.
 bool declaresLatin1(const std::string& text) {
-  static const std::regex declaration(R"(^\s*<\?xml[^>]*encoding\s*=\s*["']([^"']*)["'])");
-  const std::string head = text.substr(0, text.find('>') + 1);
-  std::smatch match;
-  if (!std::regex_search(head, match, declaration)) return false;
-  std::string name = match[1];
+  const std::size_t start = text.find_first_not_of(" \t\r\n");
+  if (start == std::string::npos || text.compare(start, 5, "<?xml") != 0) return false;
+  const std::string head = text.substr(start, text.find('>', start) - start);
+  std::size_t at = head.find("encoding");
+  if (at == std::string::npos) return false;
+  at = head.find_first_not_of(" \t\r\n", at + 8);
+  if (at == std::string::npos || head[at] != '=') return false;
+  at = head.find_first_not_of(" \t\r\n", at + 1);
+  if (at == std::string::npos || (head[at] != '"' && head[at] != '\'')) return false;
+  const std::size_t end = head.find(head[at], at + 1);
+  if (end == std::string::npos) return false;
+  std::string name = head.substr(at + 1, end - at - 1);
   std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
   return name == "latin1" || name == "iso-8859-1";
 }

@@ -1,7 +1,6 @@
 // Reading a world folder file by file and running every check on it.
 #include "tools/world_check.h"
 
-#include <regex>
 #include <set>
 
 #include "tools/language_check.h"
@@ -22,7 +21,6 @@ std::optional<SourceFile> readRequired(const fs::path& folder, const std::string
 // The documents of one kind that the game loads: codes 1, 2, ... up to the
 // first missing one. Every other file of that kind is a problem.
 Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World& world, Problems& problems) {
-  static const std::regex codeName(R"([1-9][0-9]{0,8})");
   const std::string extension = "." + layout.kind;
   std::set<int> codes;
   std::error_code error;
@@ -30,7 +28,9 @@ Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World
     if (!entry.is_regular_file() || entry.path().extension() != extension) continue;
     const std::string stem = entry.path().stem().string();
     const std::string name = layout.folder + "/" + entry.path().filename().string();
-    if (!std::regex_match(stem, codeName)) {
+    const bool codeName = !stem.empty() && stem.size() <= 9 && stem[0] != '0' &&
+                          stem.find_first_not_of("0123456789") == std::string::npos;
+    if (!codeName) {
       problems.push_back({name, 0, "is not named by a code (1" + extension + ", 2" + extension +
                                        ", ...), so the game never reads it"});
     } else if (std::stoi(stem) > kLastCode) {
