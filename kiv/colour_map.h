@@ -1,5 +1,4 @@
-// How the console's 16-colour attributes become terminal colours and colour
-// pairs: Windows colour order on one side, curses/ANSI order on the other.
+// The console's colour attributes as terminal colours and colour pairs.
 #pragma once
 
 namespace kiv::colour {

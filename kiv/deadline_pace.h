@@ -1,5 +1,4 @@
-// Pauses that run to deadlines: the letters of a typed text keep their pace
-// however long each letter takes to draw.
+// Pauses that run to deadlines, so that typed text keeps its pace.
 #pragma once
 
 #include <chrono>

@@ -1,5 +1,4 @@
-// The real terminal, drawn with ncursesw: the buffer's window, its colours,
-// the keys, the pauses and the bell, and the terminal given back on exit.
+// The real terminal, drawn and read with ncursesw.
 #include "kiv/terminal_device.h"
 
 #include <curses.h>

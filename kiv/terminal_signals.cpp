@@ -1,6 +1,4 @@
-// Signal handlers for the terminal: they only set flags and wake the waits,
-// except on a crash, where they restore the terminal with write and
-// tcsetattr alone and let the signal take its course.
+// Signal handlers that only set flags, except the crash path's restore.
 #include "kiv/terminal_signals.h"
 
 #include <fcntl.h>

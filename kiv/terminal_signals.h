@@ -1,5 +1,4 @@
-// The signals that can end the game while it holds the terminal, and the
-// terminal's last-resort restore when the program dies.
+// The signals that can end the game while it holds the terminal, and the last-resort restore.
 #pragma once
 
 #include <termios.h>

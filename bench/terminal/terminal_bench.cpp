@@ -1,6 +1,4 @@
-// The real terminal device on a pseudo-terminal: typing pace against the
-// ideal, bytes sent per byte of text, CPU while waiting for a key, and the
-// time from a key to its echo. Prints a table; never fails.
+// Benchmark of the real terminal device on a pseudo-terminal; prints a table, never fails.
 #include <poll.h>
 #include <sys/resource.h>
 #include <unistd.h>

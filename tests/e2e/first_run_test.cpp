@@ -1,5 +1,4 @@
-// A first run in a folder with no language file and no world: the game
-// still plays through with empty texts, from the warning to the way out.
+// A first run with no language file and no world still plays through with empty texts.
 #include "game_session.h"
 
 namespace e2e {

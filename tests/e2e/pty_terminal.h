@@ -1,6 +1,4 @@
-// A program on a pseudo-terminal, watched through a real terminal emulator
-// (libvterm): send keys, wait for text, read cells, colours, the title and
-// the exit status, as a player's terminal would see them.
+// A program on a pseudo-terminal, seen through a real terminal emulator (libvterm).
 #pragma once
 
 #include <sys/types.h>

@@ -1,5 +1,4 @@
-// The game's start on a real terminal: window title, the banner where and
-// how it belongs, the screen's colours, the main menu, and the way out.
+// The game's start on a real terminal: title, banner, colours, main menu, size, the way out.
 #include <algorithm>
 #include <vector>
 

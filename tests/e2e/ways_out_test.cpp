@@ -1,5 +1,4 @@
-// Every way out of the game gives the player's terminal back: a signal from
-// outside, Ctrl-C, a crash; and a game started off a terminal never starts.
+// Every way out of the game gives the player's terminal back.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>

@@ -1,5 +1,4 @@
-// The console's colours on the terminal: the bit order swap, the 8-colour
-// fallback, and the pair plan that makes the screen's colours pair 0.
+// The console's colours on the terminal: bit order, 8-colour fallback, pair plan.
 #include "kiv/colour_map.h"
 
 #include <gtest/gtest.h>

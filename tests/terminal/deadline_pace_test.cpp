@@ -1,5 +1,4 @@
-// The typewriter's pauses keep their pace: overshoots do not add up, a long
-// stall or a key starts a new chain.
+// The typewriter's pauses keep their pace.
 #include "kiv/deadline_pace.h"
 
 #include <gtest/gtest.h>
