@@ -63,4 +63,15 @@ inline void expectTerminalRestored(const PtyTerminal& terminal) {
   EXPECT_NE(out.find("\x1b[?1049l", entered), std::string::npos) << "the alternate screen was never left";
 }
 
+// Answers the exit question (already on screen, its first button selected)
+// with Enter: the game ends with status 1 and gives the terminal back.
+inline void expectExitWithStatusOne(PtyTerminal& terminal) {
+  terminal.press(VTERM_KEY_ENTER);
+  const auto status = terminal.waitExit(kPatience);
+  ASSERT_TRUE(status.has_value()) << terminal.screenText();
+  ASSERT_TRUE(WIFEXITED(*status)) << "status " << *status;
+  EXPECT_EQ(WEXITSTATUS(*status), 1);
+  expectTerminalRestored(terminal);
+}
+
 }  // namespace e2e

@@ -19,6 +19,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "kiv/codepage.h"
+
 namespace e2e {
 namespace {
 
@@ -34,21 +36,7 @@ int paletteNumber(const VTermColor& colour, bool foreground) {
 
 std::string utf8(char32_t ch) {
   std::string out;
-  if (ch < 0x80) {
-    out += static_cast<char>(ch);
-  } else if (ch < 0x800) {
-    out += static_cast<char>(0xC0 | (ch >> 6));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  } else if (ch < 0x10000) {
-    out += static_cast<char>(0xE0 | (ch >> 12));
-    out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (ch >> 18));
-    out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (ch & 0x3F));
-  }
+  kiv::codepage::appendUtf8(out, ch);
   return out;
 }
 

@@ -93,12 +93,7 @@ TEST(StartUp, ShowsTitleBannerInPaletteColoursThenMenuAndLeavesWithStatusOne) {
   // Esc: the exit question; Enter on its first button ends the game.
   term.press(VTERM_KEY_ESCAPE);
   ASSERT_TRUE(term.waitForText("Thalvorine v0.1.0", kPatience)) << term.screenText();
-  term.press(VTERM_KEY_ENTER);
-  const auto status = term.waitExit(kPatience);
-  ASSERT_TRUE(status.has_value()) << term.screenText();
-  ASSERT_TRUE(WIFEXITED(*status)) << "status " << *status;
-  EXPECT_EQ(WEXITSTATUS(*status), 1);
-  expectTerminalRestored(term);
+  expectExitWithStatusOne(term);
   EXPECT_NE(game.folder.read("game.dat").find("<RunningTime>2</RunningTime>"), std::string::npos);
 }
 
