@@ -46,7 +46,7 @@ void ScreenBuffer::advance() {
 void ScreenBuffer::newLine() {
   x_ = 0;
   if (y_ + 1 < kRows) {
-    ++y_;
+    lowest_ = std::max(lowest_, ++y_);
     return;
   }
   std::move(cells_.begin() + kColumns, cells_.end(), cells_.begin());
@@ -55,7 +55,7 @@ void ScreenBuffer::newLine() {
 
 void ScreenBuffer::clear() {
   std::fill(cells_.begin(), cells_.end(), Cell{' ', attr_});
-  x_ = y_ = top_ = 0;
+  x_ = y_ = top_ = lowest_ = 0;
   clearAttr_ = attr_;
   ++clears_;
 }
@@ -63,10 +63,13 @@ void ScreenBuffer::clear() {
 void ScreenBuffer::setCursor(int x, int y) {
   x_ = std::clamp(x, 0, kColumns - 1);
   y_ = std::clamp(y, 0, kRows - 1);
+  lowest_ = std::max(lowest_, y_);
 }
 
 int ScreenBuffer::viewTop(int visibleRows) const {
   visibleRows = std::clamp(visibleRows, 1, kRows);
+  if (lowest_ >= top_ + visibleRows) top_ = lowest_ - visibleRows + 1;
+  lowest_ = y_;
   if (y_ < top_) top_ = y_;
   if (y_ >= top_ + visibleRows) top_ = y_ - visibleRows + 1;
   top_ = std::min(top_, kRows - visibleRows);

@@ -46,7 +46,9 @@ class ScreenBuffer {
   const Cell& at(int x, int y) const { return cells_[index(x, y)]; }
 
   // The first buffer row a window of `visibleRows` rows shows: it moves just
-  // enough to keep the cursor in view, and returns to 0 after a clear.
+  // enough to show the cursor wherever it has been since the last view (a
+  // text written down to row 29 and a menu drawn back at row 12 leave rows
+  // 6 to 29 in a 24-row window), and returns to 0 after a clear.
   int viewTop(int visibleRows) const;
 
   // Bells written with '\a' since the last call.
@@ -66,7 +68,8 @@ class ScreenBuffer {
   std::vector<Cell> cells_;
   int x_ = 0;
   int y_ = 0;
-  mutable int top_ = 0;  // follows the cursor as views are taken
+  mutable int top_ = 0;     // follows the cursor as views are taken
+  mutable int lowest_ = 0;  // the lowest row the cursor reached since the last view
   std::uint16_t attr_ = 0x07;
   int clearAttr_ = 0x07;
   int bells_ = 0;

@@ -23,7 +23,7 @@ inline std::string progressFile(int runningTime, const std::string& version) {
 class GameSession {
  public:
   // A folder holding only `game.dat` (when given), and the game started in it.
-  explicit GameSession(const std::string& gameDat, int columns = 80, int rows = 24) {
+  explicit GameSession(const std::string& gameDat, int columns = 80, int rows = 25) {
     if (!gameDat.empty()) folder.write("game.dat", gameDat);
     PtyTerminal::Options options;
     options.columns = columns;

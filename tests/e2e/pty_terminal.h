@@ -19,7 +19,7 @@ class PtyTerminal {
  public:
   struct Options {
     int columns = 80;
-    int rows = 24;
+    int rows = 25;  // the console the game was laid out for; at 24 its main menu sits one row higher
     std::string workingDirectory;  // empty: the current one
     std::vector<std::string> environment = {"TERM=xterm-256color", "LANG=C.UTF-8"};  // added to ours
   };

@@ -73,6 +73,7 @@ TEST_F(Pockets, OneObjectGetsItsButtonBesideThePicture) {
   EXPECT_EQ(s.row(25), "  " + std::string(27, '_'));
   EXPECT_EQ(s.row(26), "  " + std::string(27, '\xB0'));
   EXPECT_EQ(s.row(12).find("  ANAHTAR"), 30u);
+  EXPECT_EQ(kiv::screen().viewTop(24), 6) << "a 24-row window shows the figure down to its ground line";
   EXPECT_EQ(s.attributeAt(30, 12), 0x02);
 }
 
