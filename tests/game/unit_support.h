@@ -1,31 +1,37 @@
-// For the game's unit tests: a fresh working folder, files in it, and the
-// screen's text.
+// For the game's unit tests: a fresh game in a fresh working folder, files
+// in it, and the screen's text.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "game/game_state.h"
 #include "kiv/kiv_engine.h"
 #include "kiv/virtual_device.h"
 
-// A new temporary folder, the working directory while it lives.
-class TempFolder {
- public:
-  TempFolder() : previous_(std::filesystem::current_path()) {
+// The game's state as at start-up, on a virtual console, in a new temporary
+// folder that is the working directory while the test lasts.
+class GameUnit : public testing::Test {
+ protected:
+  GameUnit() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "thalvorine-unit-XXXXXX").string();
-    std::filesystem::current_path(path_ = ::mkdtemp(pattern.data()));
+    std::filesystem::current_path(folder_ = ::mkdtemp(pattern.data()));
+    kiv::attach(dev);
+    resetGameState();
   }
-  ~TempFolder() {
+  ~GameUnit() override {
     std::filesystem::current_path(previous_);
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
-    std::filesystem::remove_all(path_);
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    std::filesystem::remove_all(folder_);
   }
+  kiv::VirtualDevice dev;
 
  private:
-  std::filesystem::path previous_, path_;
+  std::filesystem::path previous_, folder_;
 };
 
 inline void writeFile(const std::filesystem::path& name, const std::string& bytes) {

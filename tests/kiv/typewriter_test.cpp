@@ -1,4 +1,4 @@
-// kiv::yaz's layout and pace, the key prompt and the letter folding.
+// kiv::yaz's layout and pace, and the key prompt.
 #include <gtest/gtest.h>
 
 #include "kiv/kiv_engine.h"
@@ -13,67 +13,43 @@ class Typewriter : public testing::Test {
   kiv::VirtualDevice dev;
 };
 
-TEST_F(Typewriter, PausesAfterEachLetterButNotAfterTheBlanks) {
-  kiv::yaz("ab cd", true, 10, 2000, "   ", 75);
-  EXPECT_EQ(row(0), "   ab cd");
-  EXPECT_EQ(kiv::getCursorPosX(), 8);
-  EXPECT_EQ(dev.sleeps(), (std::vector<int>{10, 10, 10, 10, 2000}));
-  EXPECT_FALSE(dev.cursorVisible());
+TEST_F(Typewriter, BreaksLinesBetweenWordsAndEndsOnTheBlankAfterTheLastOne) {
+  // Rows 0 and 1 with a '|' written where the typewriter left the cursor.
+  const struct { std::string text; int maxchar; std::string row0, row1; } layouts[] = {
+      {"aaaaa bbbbb ccccc ddddd", 20, "aaaaa bbbbb ccccc", "  ddddd|"},
+      {"abcdefghij", 5, "", "  abcdefghij|"},           // too long: breaks even at column 0
+      {"aaaaa bbbbb ccc", 11, "aaaaa bbbbb", "  ccc|"},  // ends exactly at maxchar
+      {"aaaaa bbbbb", 11, "aaaaa bbbbb|", ""},           // no blank to step back onto
+      {"ab\ncdefghi x", 10, "ab", "cdefghi x|"},         // broke its own line: keeps its blank
+      {"a  b   c", 75, "a  b   c|", ""}};
+  for (const auto& [text, maxchar, row0, row1] : layouts) {
+    kiv::attach(dev);
+    kiv::textattr(0x1F);  // a blank written past the last word would show in this colour
+    kiv::yaz(text, false, 0, 0, "", maxchar);
+    const int atMaxchar = kiv::screen().at(maxchar, 0).attr;
+    kiv::screen().write("|");
+    EXPECT_EQ(std::tuple(row(0), row(1), atMaxchar), std::tuple(row0, row1, 0x07)) << text;
+  }
+}
+
+TEST_F(Typewriter, PausesAfterEachLetterUntilAKeyWaitsThenWritesTheRestAtOnce) {
+  dev.pressAt(55, 'q');
+  kiv::yaz("ab cd efgh ijkl", true, 10, 2000, "   ", 75);
+  EXPECT_EQ(std::pair(row(0), dev.cursorVisible()), std::pair(std::string("   ab cd efgh ijkl"), false));
+  // No pause for a blank; the word under way when the key came finishes at its pace.
+  EXPECT_EQ(dev.sleeps(), (std::vector<int>{10, 10, 10, 10, 10, 10, 10, 10, 2000}));
+  EXPECT_EQ(kiv::GetKey(), 'q');  // and stays for the next reader
   kiv::yaz("", true, 10, 500, "", 75);  // an empty text still pauses
   EXPECT_EQ(dev.sleeps().back(), 500);
 }
 
-struct Layout {
-  std::string text;
-  int maxchar;
-  std::string row0, row1;
-};
-
-class YazLayout : public Typewriter, public testing::WithParamInterface<Layout> {};
-
-TEST_P(YazLayout, BreaksLinesBetweenWords) {
-  kiv::yaz(GetParam().text, false, 0, 0, "", GetParam().maxchar);
-  EXPECT_EQ(row(0), GetParam().row0);
-  EXPECT_EQ(row(1), GetParam().row1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Typewriter, YazLayout, testing::Values(
-    Layout{"aaaaa bbbbb ccccc ddddd", 20, "aaaaa bbbbb ccccc", "  ddddd"},
-    Layout{"abcdefghij", 5, "", "  abcdefghij"},           // even first, at column 0
-    Layout{"aaaaa bbbbb ccc", 11, "aaaaa bbbbb", "  ccc"},  // ends exactly at maxchar
-    Layout{"ab\ncdefghi x", 10, "ab", "cdefghi x"},         // broke its own line: keeps its blank
-    Layout{"a  b   c", 75, "a  b   c", ""}));
-
-TEST_F(Typewriter, NoBlankAfterAWordEndingAtMaxchar) {
-  kiv::textattr(0x1F);
-  kiv::yaz("aaaaa bbbbb", false, 0, 0, "", 11);
-  EXPECT_EQ(kiv::screen().at(11, 0).attr, 0x07);  // never written
-  EXPECT_EQ(kiv::getCursorPosX(), 11);             // nor stepped back over the last letter
-}
-
-TEST_F(Typewriter, AWaitingKeyMakesTheRestAppearAtOnceAndStaysWaiting) {
-  dev.pressAt(25, 'q');
-  kiv::yaz("abcd efgh ijkl", true, 10, 0, "", 75);
-  EXPECT_EQ(row(0), "abcd efgh ijkl");
-  EXPECT_EQ(dev.sleeps(), (std::vector<int>{10, 10, 10, 10}));  // the word under way finishes
-  EXPECT_EQ(kiv::GetKey(), 'q');
-}
-
-TEST_F(Typewriter, PressAnyKeyTakesBothCodesOfATwoCodeKey) {
-  for (int first : {kiv::key::kExtended, kiv::key::kFunction}) {
-    kiv::Clear();
-    for (int code : {first, int{kiv::key::kDown}, int{'z'}}) dev.type(code);
-    kiv::PressAnyKeyToContinue("Devam");
-    EXPECT_EQ(kiv::find(kiv::screen(), "Devam"), std::make_pair(13, 2));
-    EXPECT_EQ(kiv::GetKey(), 'z');
-  }
-}
-
-TEST(ConvertEN, FoldsTheTwelveTurkishLettersOnly) {
-  const std::pair<int, char> table[] = {
-      {0x80, 'C'}, {0x81, 'u'}, {0x87, 'c'}, {0x8D, 'i'}, {0x94, 'o'}, {0x98, 'I'}, {0x99, 'O'}, {0x9A, 'U'},
-      {0x9E, 'S'}, {0x9F, 's'}, {0xA6, 'G'}, {0xA7, 'g'}, {'I', 'I'}, {0x83, '\x83'}, {0x8C, '\x8C'}, {0x96, '\x96'}};
-  for (auto [byte, folded] : table) EXPECT_EQ(kiv::convertEN(static_cast<char>(byte)), folded) << byte;
+TEST_F(Typewriter, PressAnyKeyTakesBothCodesOfAnArrowOrAFunctionKey) {
+  using namespace kiv::key;
+  for (int code : {kExtended, kDown, kFunction, kF1, int{'z'}}) dev.type(code);
+  kiv::PressAnyKeyToContinue("Devam");
+  kiv::PressAnyKeyToContinue("Devam");
+  EXPECT_EQ(kiv::find(kiv::screen(), "Devam"), std::make_pair(13, 2));
+  EXPECT_EQ(kiv::GetKey(), 'z');
 }
 
 }  // namespace

@@ -9,50 +9,23 @@
 namespace kiv {
 namespace {
 
-std::vector<int> codes(bool isKeyCode, std::uint32_t value) {
-  const TypedKey key = translateKey(isKeyCode, value);
-  EXPECT_NE(key.kind, TypedKey::kInterrupt);
-  return std::vector<int>(key.codes, key.codes + key.count);
-}
-
-TEST(TerminalKeys, EditingKeysInEveryFormTheTerminalSends) {
-  for (std::uint32_t enter : {U'\r', U'\n'}) EXPECT_EQ(codes(false, enter), std::vector<int>{13});
-  EXPECT_EQ(codes(true, KEY_ENTER), std::vector<int>{13});
-  for (std::uint32_t backspace : {8u, 127u}) EXPECT_EQ(codes(false, backspace), std::vector<int>{8});
-  EXPECT_EQ(codes(true, KEY_BACKSPACE), std::vector<int>{8});
-  EXPECT_EQ(codes(false, U'\t'), std::vector<int>{9});
-  EXPECT_EQ(codes(false, 27), std::vector<int>{27});
-}
-
-TEST(TerminalKeys, ExtendedKeysAre224ThenTheirScanCode) {
-  const std::pair<int, int> keys[] = {{KEY_UP, 72},   {KEY_DOWN, 80},  {KEY_LEFT, 75},  {KEY_RIGHT, 77},
-                                      {KEY_HOME, 71}, {KEY_END, 79},   {KEY_PPAGE, 73}, {KEY_NPAGE, 81},
-                                      {KEY_IC, 82},   {KEY_DC, 83}};
-  for (const auto& [curses, scan] : keys)
-    EXPECT_EQ(codes(true, static_cast<std::uint32_t>(curses)), (std::vector<int>{224, scan})) << curses;
-}
-
-TEST(TerminalKeys, FunctionKeysAreZeroThen59To68) {
-  for (int n = 1; n <= 10; ++n)
-    EXPECT_EQ(codes(true, static_cast<std::uint32_t>(KEY_F(n))), (std::vector<int>{0, 58 + n})) << n;
-  EXPECT_TRUE(codes(true, static_cast<std::uint32_t>(KEY_F(11))).empty());
-  EXPECT_TRUE(codes(true, KEY_RESIZE).empty()) << "a resize is no key";
-}
-
-TEST(TerminalKeys, TypedCharactersBecomeTheirCodePageByte) {
-  EXPECT_EQ(codes(false, U'a'), std::vector<int>{'a'});
-  EXPECT_EQ(codes(false, U' '), std::vector<int>{32});
-  EXPECT_EQ(codes(false, U'ş'), std::vector<int>{0x9F});
-  EXPECT_EQ(codes(false, U'İ'), std::vector<int>{0x98});
-  EXPECT_EQ(codes(false, U'ı'), std::vector<int>{0x8D});
-  EXPECT_EQ(codes(false, U'Ğ'), std::vector<int>{0xA6});
-  EXPECT_TRUE(codes(false, U'€').empty()) << "no byte: dropped";
-  EXPECT_TRUE(codes(false, U'☺').empty()) << "a control glyph is never typed";
-}
-
-TEST(TerminalKeys, CtrlCAsksToLeave) {
-  EXPECT_EQ(translateKey(false, 3).kind, TypedKey::kInterrupt);
-  EXPECT_EQ(translateKey(false, 3).count, 0);
+TEST(TerminalKeys, EachKeyInEveryFormTheTerminalSendsBecomesTheGamesCodes) {
+  // Curses key codes (true) or typed characters (false), and the codes the game reads.
+  const struct { bool isKeyCode; std::uint32_t value; std::vector<int> codes; } keys[] = {
+      {false, U'\r', {13}}, {false, U'\n', {13}}, {true, KEY_ENTER, {13}}, {false, 8, {8}}, {false, 127, {8}},
+      {true, KEY_BACKSPACE, {8}}, {false, U'\t', {9}}, {false, 27, {27}},
+      {true, KEY_UP, {224, 72}}, {true, KEY_DOWN, {224, 80}}, {true, KEY_LEFT, {224, 75}}, {true, KEY_HOME, {224, 71}},
+      {true, KEY_RIGHT, {224, 77}}, {true, KEY_END, {224, 79}}, {true, KEY_PPAGE, {224, 73}}, {true, KEY_IC, {224, 82}},
+      {true, KEY_NPAGE, {224, 81}}, {true, KEY_DC, {224, 83}}, {true, KEY_F(1), {0, 59}}, {true, KEY_F(10), {0, 68}},
+      {true, KEY_F(11), {}}, {true, KEY_RESIZE, {}},  // no key for the game
+      {false, U'a', {'a'}}, {false, U' ', {32}}, {false, U'ş', {0x9F}}, {false, U'İ', {0x98}}, {false, U'Ğ', {0xA6}},
+      {false, U'€', {}}, {false, U'☺', {}}};  // no byte: dropped; a control glyph is never typed
+  for (const auto& [isKeyCode, value, codes] : keys) {
+    const TypedKey key = translateKey(isKeyCode, value);
+    EXPECT_EQ(std::vector<int>(key.codes, key.codes + key.count), codes) << value;
+    EXPECT_EQ(key.kind, codes.empty() ? TypedKey::kIgnored : TypedKey::kCodes) << value;
+  }
+  EXPECT_EQ(std::pair(translateKey(false, 3).kind, translateKey(false, 3).count), std::pair(TypedKey::kInterrupt, 0));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 class WorldFolder {
  public:
@@ -20,7 +19,7 @@ class WorldFolder {
   const std::filesystem::path& path() const { return path_; }
   void write(const std::string& name, const std::string& text) const;
   std::string read(const std::string& name) const;
-  void remove(const std::string& name) const;
+  void remove(const std::string& name) const { std::filesystem::remove(path_ / name); }
   // Replaces line `line` (counted from 1) of `name` with `text`.
   void setLine(const std::string& name, int line, const std::string& text) const;
   // The number of the first line of `name` that contains `needle`.
@@ -29,6 +28,3 @@ class WorldFolder {
  private:
   std::filesystem::path path_;
 };
-
-// A fresh temporary folder of its own, removed by the caller.
-std::filesystem::path makeTempFolder();
