@@ -9,10 +9,7 @@ using namespace kiv::key;
 
 class LineInput : public GameUnit {
  protected:
-  void SetUp() override {
-    Order = "Komut";
-    kiv::SetCursorPosition(0, 3);
-  }
+  void SetUp() override { Order = "Komut"; kiv::SetCursorPosition(0, 3); }
   // Types `keys` (1000 + a scan code for an arrow), then Enter; the word read.
   std::string read(const std::vector<int>& keys) {
     for (int key : keys) key >= 1000 ? dev.typeArrow(key - 1000) : dev.type(key);

@@ -47,8 +47,9 @@ TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsSta
   ASSERT_TRUE(esya[1].initialize("objects/", 1));
   // (The scenes show the other texts, each from its own place in their documents.)
   const std::pair<const char*, int> texts[] = {{esya[1].getDescription(0), 3}, {esya[1].getExamineText(4), 12},
-      {esya[1].getTakeIntoHandsTitle(), 22}, {esya[1].getUnableToCombineText(0), 30},
-      {esya[1].getCombinationText(2), 35}, {esya[1].getInteractionWithAnotherObjectText(2), 46}};
+      {esya[1].getWhenYouLeaveText(2), 18}, {esya[1].getLeftDescription(0), 19}, {esya[1].getTakeIntoHandsTitle(), 22},
+      {esya[1].getUnableToCombineText(0), 30}, {esya[1].getCombinationText(2), 35},
+      {esya[1].getInteractionWithAnotherObjectText(2), 46}};
   for (auto [text, line] : texts) EXPECT_EQ(text, nth(line));
   EXPECT_STREQ(esya[1].getPassivationTitle(), "ABCDEFGHIJKLMNOPQRS");  // a label, though its field is wider
   EXPECT_EQ(std::tuple(esya[1].getObjectToInteract(), esya[1].getObjectToCombine()), std::tuple(3, 4));
