@@ -45,7 +45,7 @@ void VirtualDevice::beep(int frequency, int ms) {
   nowMs_ += ms;
 }
 
-std::int64_t VirtualDevice::calendarSecond() { return kEpochSecond + nowMs_ / 1000; }
+std::int64_t VirtualDevice::calendarSecond() { return (startMs_ + nowMs_) / 1000; }
 
 std::string rowText(const ScreenBuffer& screen, int row) {
   std::string text;

@@ -26,8 +26,10 @@ class VirtualDevice : public Device {
     std::int64_t atMs;
   };
 
-  // The virtual clock starts at this calendar second.
+  // The virtual clock starts at this calendar second, unless told otherwise.
   static constexpr std::int64_t kEpochSecond = 1'800'000'000;
+  // The calendar time, in milliseconds, at virtual time 0.
+  void startClockAt(std::int64_t calendarMs) { startMs_ = calendarMs; }
 
   // Keys the player presses when the game asks for one: they are never
   // "waiting" before the game blocks on a read.
@@ -68,6 +70,7 @@ class VirtualDevice : public Device {
   std::vector<int> sleeps_;
   std::string title_;
   std::int64_t nowMs_ = 0;
+  std::int64_t startMs_ = kEpochSecond * 1000;
   bool cursorVisible_ = true;
   int presents_ = 0;
 };

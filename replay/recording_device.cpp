@@ -1,0 +1,84 @@
+// Writing the player's keys as they are read.
+#include "replay/recording_device.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "replay/key_names.h"
+
+namespace replay {
+
+RecordingDevice::RecordingDevice(kiv::Device& inner, std::ostream& out, const Setup& setup)
+    : inner_(inner), out_(out), startMs_(setup.clockMs) {
+  writeSetup(out_, setup);
+  out_.flush();
+}
+
+RecordingDevice::~RecordingDevice() {
+  if (pendingFirst_ >= 0) writeKey(out_, pendingAt_, pendingFirst_, -1);  // its second code was never read
+}
+
+int RecordingDevice::readKey() {
+  const auto waitStart = std::chrono::steady_clock::now();
+  const int code = inner_.readKey();
+  std::int64_t at = nowMs_;
+  if (seenWaiting_) {
+    at = *seenWaiting_;  // typed ahead: the game saw it waiting then
+    seenWaiting_.reset();
+  } else {
+    const auto waited = std::chrono::steady_clock::now() - waitStart;
+    nowMs_ += std::chrono::duration_cast<std::chrono::milliseconds>(waited).count();
+    at = nowMs_;
+  }
+  if (pendingFirst_ >= 0) {
+    writeKey(out_, pendingAt_, pendingFirst_, code);
+    pendingFirst_ = -1;
+  } else if (startsTwoCodeKey(code)) {
+    pendingFirst_ = code;
+    pendingAt_ = at;
+  } else {
+    writeKey(out_, at, code, -1);
+  }
+  return code;
+}
+
+bool RecordingDevice::keyWaiting() {
+  const bool waiting = inner_.keyWaiting();
+  if (waiting && !seenWaiting_) seenWaiting_ = nowMs_;
+  return waiting;
+}
+
+void RecordingDevice::sleepMs(int ms) {
+  inner_.sleepMs(ms);
+  if (ms > 0) nowMs_ += ms;
+}
+
+void RecordingDevice::beep(int frequency, int ms) {
+  inner_.beep(frequency, ms);
+  if (ms > 0) nowMs_ += ms;
+}
+
+Setup setupOfThisGame(int columns, int rows) {
+  Setup setup;
+  std::error_code error;
+  setup.world = std::filesystem::current_path(error).string();
+  setup.clockMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::system_clock::now().time_since_epoch()).count();
+  setup.columns = std::max(columns, 80);
+  setup.rows = std::clamp(rows, 24, 300);
+  std::ifstream progress("game.dat", std::ios::binary);
+  if (!progress) {
+    setup.progress = Setup::Progress::None;
+    return setup;
+  }
+  setup.progress = Setup::Progress::Given;
+  for (std::string line; std::getline(progress, line);) {
+    line.erase(0, line.find_first_not_of(" \t"));
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    setup.progressText += line;
+  }
+  return setup;
+}
+
+}  // namespace replay

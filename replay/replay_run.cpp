@@ -1,0 +1,111 @@
+// Running a recording: a fresh copy of the world, the game on a replay console.
+#include "replay/replay_run.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+
+#include "game/game_state.h"
+#include "game/startup.h"
+#include "kiv/kiv_engine.h"
+#include "replay/replay_console.h"
+
+namespace replay {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A temporary folder that is the working directory while it lives.
+class PlayFolder {
+ public:
+  PlayFolder() : previous_(fs::current_path()) {
+    std::string pattern = (fs::temp_directory_path() / "thalvorine-replay-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~PlayFolder() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
+    if (!path_.empty()) fs::remove_all(path_, ignored);
+  }
+  PlayFolder(const PlayFolder&) = delete;
+  PlayFolder& operator=(const PlayFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path previous_;
+  fs::path path_;
+};
+
+// Copies the world's texts and the starting progress file into `folder`;
+// an empty text on success, else what went wrong.
+std::string prepare(const fs::path& world, const Setup& setup, const fs::path& folder) {
+  if (!fs::is_regular_file(world / "tr.lng") || !fs::is_directory(world / "rooms") || !fs::is_directory(world / "objects"))
+    return "no world in " + world.string() + " (it needs tr.lng, rooms/ and objects/)";
+  std::error_code error;
+  fs::copy(world / "tr.lng", folder / "tr.lng", error);
+  if (!error) fs::copy(world / "rooms", folder / "rooms", fs::copy_options::recursive, error);
+  if (!error) fs::copy(world / "objects", folder / "objects", fs::copy_options::recursive, error);
+  if (!error && setup.progress == Setup::Progress::World && fs::exists(world / "game.dat"))
+    fs::copy(world / "game.dat", folder / "game.dat", error);
+  if (error) return "cannot copy the world from " + world.string() + ": " + error.message();
+  if (setup.progress == Setup::Progress::Given && !(std::ofstream(folder / "game.dat") << setup.progressText << '\n'))
+    return "cannot write the progress file in " + folder.string();
+  return {};
+}
+
+}  // namespace
+
+int runRecording(const RunOptions& options, std::ostream& out, std::ostream& err) {
+  const std::string& name = options.recordingFile;
+  std::ifstream in(name);
+  if (!in) {
+    err << name << ": cannot read the recording\n";
+    return 2;
+  }
+  const ParseResult parsed = parseRecording(in);
+  if (parsed.errorLine != 0) {
+    err << name << ':' << parsed.errorLine << ": " << parsed.error << '\n';
+    return 2;
+  }
+  const Recording& recording = parsed.recording;
+  fs::path world = options.world;
+  if (world.empty()) {
+    if (recording.setup.world.empty()) {
+      err << name << ": the recording names no world; give one with --world\n";
+      return 2;
+    }
+    world = fs::absolute(fs::path(name).parent_path() / recording.setup.world);
+  }
+  world = fs::absolute(world);
+
+  PlayFolder folder;
+  if (folder.path().empty()) {
+    err << "thalvorine-replay: cannot make a temporary folder\n";
+    return 2;
+  }
+  if (const std::string problem = prepare(world, recording.setup, folder.path()); !problem.empty()) {
+    err << name << ": " << problem << '\n';
+    return 2;
+  }
+  fs::current_path(folder.path());
+
+  ReplayConsole console(recording);
+  resetGameState();
+  kiv::attach(console);
+  try {
+    const int status = startUp();
+    kiv::present();
+    console.finish(status);
+  } catch (const kiv::ScriptEnded&) {
+    console.finishUnended();
+  }
+
+  for (const Failure& failure : console.failures())
+    err << name << ':' << failure.line << ": " << failure.message << "\n" << failure.screen;
+  if (options.printScreen) out << console.screenText();
+  return console.failures().empty() ? 0 : 1;
+}
+
+}  // namespace replay
