@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
       options.world = argv[++i];
     } else if (std::strcmp(argv[i], "--screen") == 0) {
       options.printScreen = true;
+    } else if (std::strcmp(argv[i], "--trace") == 0) {
+      options.trace = true;
     } else if (argv[i][0] != '-' && options.recordingFile.empty()) {
       options.recordingFile = argv[i];
     } else {
@@ -19,7 +21,7 @@ int main(int argc, char** argv) {
     }
   }
   if (options.recordingFile.empty()) {
-    std::cerr << "usage: thalvorine-replay [--world DIR] [--screen] RECORDING\n";
+    std::cerr << "usage: thalvorine-replay [--world DIR] [--screen] [--trace] RECORDING\n";
     return 2;
   }
   return replay::runRecording(options, std::cout, std::cerr);

@@ -27,7 +27,8 @@ std::string readFile(const char* name) {
 
 }  // namespace
 
-ReplayConsole::ReplayConsole(const Recording& recording) : recording_(recording) {
+ReplayConsole::ReplayConsole(const Recording& recording, std::ostream* trace)
+    : recording_(recording), trace_(trace) {
   startClockAt(recording.setup.clockMs);
 }
 
@@ -41,6 +42,7 @@ int ReplayConsole::readKey() {
   if (next_ == recording_.steps.size()) throw kiv::ScriptEnded();
   const Step& key = recording_.steps[next_++];
   if (key.atMs && *key.atMs > nowMs()) advance(*key.atMs - nowMs());  // the game waits until it is pressed
+  if (trace_ != nullptr) *trace_ << "line " << key.line << ", key " << key.code << ", at " << nowMs() << " ms:\n" << screenText();
   return key.code;
 }
 

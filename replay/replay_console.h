@@ -3,6 +3,7 @@
 // game next waits for a key.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,9 @@ struct Failure {
 
 class ReplayConsole : public kiv::VirtualDevice {
  public:
-  // `recording` must outlive the console.
-  explicit ReplayConsole(const Recording& recording);
+  // `recording` must outlive the console. With `trace`, the screen the game
+  // waits on is written to it before each key the recording hands over.
+  explicit ReplayConsole(const Recording& recording, std::ostream* trace = nullptr);
 
   void present(const kiv::ScreenBuffer& screen) override;
   int readKey() override;  // throws kiv::ScriptEnded past the last key
@@ -44,6 +46,7 @@ class ReplayConsole : public kiv::VirtualDevice {
   std::string visibleRow(int y) const;  // code page bytes, trailing blanks cut
 
   const Recording& recording_;
+  std::ostream* trace_;
   std::size_t next_ = 0;
   int top_ = 0;
   std::vector<Failure> failures_;

@@ -91,7 +91,7 @@ int runRecording(const RunOptions& options, std::ostream& out, std::ostream& err
   }
   fs::current_path(folder.path());
 
-  ReplayConsole console(recording);
+  ReplayConsole console(recording, options.trace ? &out : nullptr);
   resetGameState();
   kiv::attach(console);
   try {

@@ -10,6 +10,7 @@ struct RunOptions {
   std::string recordingFile;
   std::string world;         // overrides the recording's own world line when not empty
   bool printScreen = false;  // the screen at the end, on `out`
+  bool trace = false;        // the screen before every key, on `out`
 };
 
 // Plays the recording on a virtual console in virtual time, with the game

@@ -1,0 +1,118 @@
+// A game recorded while it is played replays exactly: the same screen, the
+// same tones, even with keys pressed while texts were still being typed.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game/game_state.h"
+#include "game/startup.h"
+#include "kiv/kiv_engine.h"
+#include "replay/recording_device.h"
+#include "replay/replay_console.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using kiv::key::kEnter;
+
+struct Played {
+  std::string screen;  // every row of the buffer
+  std::vector<kiv::VirtualDevice::Beep> beeps;
+  std::vector<int> sleeps;  // every letter's pause: fewer once a key waits
+};
+
+// A player who types ahead: after `readsBefore` keys, the first time the game
+// looks for a waiting key (while it types a text), "KA" is pressed.
+class TypingAheadPlayer : public kiv::VirtualDevice {
+ public:
+  explicit TypingAheadPlayer(int readsBefore) : readsBefore_(readsBefore) {}
+  int readKey() override {
+    ++reads_;
+    return VirtualDevice::readKey();
+  }
+  bool keyWaiting() override {
+    if (reads_ == readsBefore_ && !pressed_) {
+      pressAt(nowMs(), 'K');
+      pressAt(nowMs(), 'A');
+      pressed_ = true;
+    }
+    return VirtualDevice::keyWaiting();
+  }
+  bool pressed() const { return pressed_; }
+
+ private:
+  int readsBefore_;
+  int reads_ = 0;
+  bool pressed_ = false;
+};
+
+Played playOn(kiv::Device& device, const kiv::VirtualDevice& clock) {
+  resetGameState();
+  kiv::attach(device);
+  try {
+    startUp();
+  } catch (const kiv::ScriptEnded&) {
+  }
+  Played played;
+  for (int row = 0; row < kiv::ScreenBuffer::kRows; ++row) played.screen += kiv::rowText(kiv::screen(), row) + "\n";
+  played.beeps = clock.beeps();
+  played.sleeps = clock.sleeps();
+  return played;
+}
+
+TEST(RecordThenReplay, ShowsWhatThePlayerSaw) {
+  const fs::path previous = fs::current_path();
+  std::string pattern = (fs::temp_directory_path() / "thalvorine-record-XXXXXX").string();
+  const fs::path folder = ::mkdtemp(pattern.data());
+  fs::copy(THALVORINE_TEST_WORLD, folder, fs::copy_options::recursive);
+  fs::current_path(folder);
+
+  // Three wrong words, the third followed at once by "KA" while the hint
+  // and the room are still being typed (their rest then appears at once).
+  TypingAheadPlayer player(4 + 1 + 1 + 1 + 3 * 7);
+  player.type("IZLE");
+  player.type(kEnter);
+  player.type(kEnter);  // wake up
+  player.type(' ');
+  for (int i = 0; i < 3; ++i) {
+    player.type("YANLIS");
+    player.type(kEnter);
+  }
+  player.type("PI");
+  player.type(kEnter);
+  player.typeArrow(kiv::key::kRight);  // pick it up: refused
+  player.type(kEnter);
+
+  std::ostringstream recording;
+  const replay::Setup setup = replay::setupOfThisGame(80, 25);
+  Played recorded;
+  {
+    replay::RecordingDevice recorder(player, recording, setup);
+    recorded = playOn(recorder, player);
+  }
+  fs::copy_file(folder / "game.dat", folder / "saved.dat");
+  std::ofstream(folder / "game.dat") << setup.progressText;
+
+  std::istringstream in(recording.str());
+  const replay::ParseResult parsed = replay::parseRecording(in);
+  ASSERT_EQ(parsed.errorLine, 0) << parsed.error;
+  replay::ReplayConsole console(parsed.recording);
+  const Played replayed = playOn(console, console);
+  fs::current_path(previous);
+  fs::remove_all(folder);
+
+  EXPECT_TRUE(player.pressed());
+  EXPECT_NE(recorded.screen.find("Aldin."), std::string::npos) << recorded.screen;
+  EXPECT_EQ(replayed.screen, recorded.screen) << recording.str();
+  EXPECT_EQ(replayed.sleeps, recorded.sleeps);
+  ASSERT_EQ(replayed.beeps.size(), recorded.beeps.size());
+  for (std::size_t i = 0; i < recorded.beeps.size(); ++i) {
+    EXPECT_EQ(replayed.beeps[i].frequency, recorded.beeps[i].frequency) << "tone " << i;
+    EXPECT_EQ(replayed.beeps[i].ms, recorded.beeps[i].ms) << "tone " << i;
+  }
+}
+
+}  // namespace

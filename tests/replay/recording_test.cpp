@@ -1,0 +1,95 @@
+// Reading recordings: what each line becomes, and where a broken one is named.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "replay/recording.h"
+
+namespace {
+
+replay::ParseResult parse(const std::string& text) {
+  std::istringstream in(text);
+  return replay::parseRecording(in);
+}
+
+TEST(Recording, KeysSettingsAndCheckpointsAreReadLineByLine) {
+  const auto parsed = parse(
+      "# a comment\n\nworld ../w\nclock 1800000001.25\nsize 80x30\nprogress <RunningTime>2</RunningTime>\n"
+      "type Şi \nkey Up F1 65 Esc\n@1500 key Enter\nsee Çık \nat 3 4 KOMUT :\ncolour 60 6 0e\n"
+      "heard 196:200 293:200\nrow 7\nexit 1\n");
+  ASSERT_EQ(parsed.errorLine, 0) << parsed.error;
+  const replay::Recording& r = parsed.recording;
+  EXPECT_EQ(r.setup.world, "../w");
+  EXPECT_EQ(r.setup.clockMs, 1'800'000'001'250);
+  EXPECT_EQ(r.setup.rows, 30);
+  EXPECT_EQ(r.setup.progress, replay::Setup::Progress::Given);
+  EXPECT_EQ(r.setup.progressText, "<RunningTime>2</RunningTime>");
+
+  std::vector<int> codes;
+  for (const auto& step : r.steps)
+    if (step.isKey()) codes.push_back(step.code);
+  // Ş is 0x9E and i 0x69 in the game's code page; the blank is typed too.
+  EXPECT_EQ(codes, (std::vector<int>{0x9E, 0x69, 32, 224, 72, 0, 59, 65, 27, 13}));
+  EXPECT_FALSE(r.steps[8].atMs.has_value());
+  EXPECT_EQ(r.steps[9].atMs, 1500);
+  EXPECT_EQ(r.steps[9].line, 9);
+
+  const auto& see = r.steps[10];
+  EXPECT_EQ(see.kind, replay::Step::Kind::See);
+  EXPECT_EQ(see.text, "\x80\x8D\x6B ");  // Ç ı k and the blank, as the screen holds them
+  EXPECT_EQ(r.steps[11].x, 3);
+  EXPECT_EQ(r.steps[11].text, "KOMUT :");
+  EXPECT_EQ(r.steps[12].number, 0x0E);
+  EXPECT_EQ(r.steps[13].tones, (std::vector<std::pair<int, int>>{{196, 200}, {293, 200}}));
+  EXPECT_EQ(r.steps[14].kind, replay::Step::Kind::Row);
+  EXPECT_EQ(r.steps[14].text, "");
+  EXPECT_EQ(r.steps[15].number, 1);
+}
+
+TEST(Recording, ABrokenLineIsNamedAndEndsTheReading) {
+  const std::pair<const char*, int> broken[] = {
+      {"type\n", 1},                       // nothing to type
+      {"key Enter Return\n", 1},           // no such key
+      {"key 256\n", 1},                    // a raw code is a byte
+      {"type €\n", 1},                     // not in the code page
+      {"clock soon\n", 1},
+      {"size 79x25\n", 1},                 // narrower than the game
+      {"colour 60 6 2\n", 1},              // two hexadecimal digits
+      {"at 80 0 X\n", 1},                  // past the last column
+      {"@12 see X\n", 1},                  // only keys have a moment
+      {"@-5 key Enter\n", 1},
+      {"heard 196-200\n", 1},
+      {"exit\n", 1},
+      {"key Enter\nworld w\n", 2},         // settings come first
+      {"see X\nfrobnicate\nsee Y\n", 2},   // an unknown word
+  };
+  for (const auto& [text, line] : broken) {
+    const auto parsed = parse(text);
+    EXPECT_EQ(parsed.errorLine, line) << text;
+    EXPECT_FALSE(parsed.error.empty()) << text;
+  }
+}
+
+TEST(Recording, WrittenKeysReadBackAsTheSameCodesAndMoments) {
+  std::ostringstream out;
+  replay::Setup setup;
+  setup.clockMs = 1'800'000'000'007;
+  setup.progress = replay::Setup::Progress::None;
+  replay::writeSetup(out, setup);
+  const std::vector<std::pair<int, int>> keys = {{0x9E, -1}, {' ', -1}, {13, -1}, {224, 72}, {0, 68},
+                                                 {224, 91}, {5, -1},   {0x7F, -1}, {0xD5, -1}};
+  for (std::size_t i = 0; i < keys.size(); ++i) replay::writeKey(out, 100 * i, keys[i].first, keys[i].second);
+
+  const auto parsed = parse(out.str());
+  ASSERT_EQ(parsed.errorLine, 0) << parsed.error << "\n" << out.str();
+  EXPECT_EQ(parsed.recording.setup.clockMs, setup.clockMs);
+  EXPECT_EQ(parsed.recording.setup.progress, replay::Setup::Progress::None);
+  std::vector<std::pair<int, long>> read;
+  for (const auto& step : parsed.recording.steps) read.emplace_back(step.code, static_cast<long>(*step.atMs));
+  const std::vector<std::pair<int, long>> expected = {{0x9E, 0}, {32, 100}, {13, 200}, {224, 300}, {72, 300},
+                                                      {0, 400},  {68, 400}, {224, 500}, {91, 500}, {5, 600},
+                                                      {0x7F, 700}, {0xD5, 800}};
+  EXPECT_EQ(read, expected);
+}
+
+}  // namespace
