@@ -5,8 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <dirent.h>
+
 #include <cerrno>
-#include <memory>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -43,10 +47,22 @@ mode_t modeFor(const char* path) {
   return 0666 & ~mask;
 }
 
+// The file a save must replace: the target of a symbolic link, so that the
+// link stays and the file it names gets the new counter.
+std::string saveTarget(const char* path) {
+  char* real = ::realpath(path, nullptr);
+  if (real == nullptr) return path;
+  std::string target = real;
+  std::free(real);
+  return target;
+}
+
 // Writes `bytes` to `path` through a temporary file in the same folder.
-void replaceFile(const char* path, const std::string& bytes) {
+void replaceFile(const char* linkOrPath, const std::string& bytes) {
+  const std::string target = saveTarget(linkOrPath);
+  const char* path = target.c_str();
   if (::access(path, F_OK) == 0 && ::access(path, W_OK) != 0) return;  // a read-only file stays
-  std::string temporary = std::string(path) + ".XXXXXX";
+  std::string temporary = target + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return;  // a read-only folder
   const bool written = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -54,26 +70,102 @@ void replaceFile(const char* path, const std::string& bytes) {
   if (!written || !closed || ::rename(temporary.c_str(), path) != 0) ::unlink(temporary.c_str());
 }
 
+// Removes temporary files that a save killed before its rename left beside
+// `path` ("game.dat.Ab12Cd"): regular files of this user only.
+void removeLeftovers(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".";
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string leftover = folder + "/" + name;
+    struct stat info {};
+    if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+      ::unlink(leftover.c_str());
+  }
+  ::closedir(dir);
+}
+
+enum class Read { Whole, Missing, Unreadable };
+
+// Reads the progress file into `bytes` without ever blocking: only a regular
+// file is read (a pipe or a device named game.dat is not).
+Read readProgressFile(const char* path, std::string& bytes, std::string& problem) {
+  const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    problem = errno == ENOENT ? "File was not found" : std::strerror(errno);
+    return errno == ENOENT ? Read::Missing : Read::Unreadable;
+  }
+  struct stat info {};
+  Read result = Read::Whole;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    problem = "It is not a regular file";
+    result = Read::Unreadable;
+  }
+  char chunk[4096];
+  for (ssize_t n; result == Read::Whole && (n = ::read(fd, chunk, sizeof chunk)) != 0;) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      problem = std::strerror(errno);
+      result = Read::Unreadable;
+    } else {
+      bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+  }
+  ::close(fd);
+  return result;
+}
+
+// The counter as written, kept within an int: a number too large for one
+// counts as the largest, never as a first run.
+int counterOf(const char* text) {
+  while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r') ++text;
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(text, &end, 10);
+  if (end == text) return 0;
+  if (value > INT_MAX || (errno == ERANGE && value > 0)) return INT_MAX;
+  if (value < INT_MIN || errno == ERANGE) return INT_MIN;
+  return static_cast<int>(value);
+}
+
 }  // namespace
 
 void initialize_gamedat(const char* filename) {
-  const pugi::xml_parse_result result_game = game.load_file(filename, pugi::parse_default, pugi::encoding_auto);
-  // The parser says "not found" also for a file it may not open: only a file
-  // that is really absent may be written anew.
-  g_unreadable = !result_game && (result_game.status != pugi::status_file_not_found || ::access(filename, F_OK) == 0);
-  if (!result_game) {
+  removeLeftovers(saveTarget(filename));
+  std::string bytes, problem;
+  const Read read = readProgressFile(filename, bytes, problem);
+  pugi::xml_parse_result result_game;
+  if (read == Read::Whole) {
+    result_game = game.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+    if (!result_game) problem = result_game.description();
+  } else {
+    game.reset();
+  }
+  // Only a file that is really absent may be written anew; one that could
+  // not be read whole is never written over.
+  g_unreadable = read == Read::Unreadable || (read == Read::Whole && !result_game);
+  if (!problem.empty()) {
     report("There are some problems with the game state file : ");
-    report(result_game.description());
+    report(problem);
     report("I highly recommend you to download the game again.");
   }
-  RunningTime = kiv::StringToInt(game.child("RunningTime").child_value());
+  if (read == Read::Missing) {  // a complete file from the start: no runs yet, this game's version
+    game.append_child("RunningTime").text().set(0);
+    game.append_child("version").text().set(THALVORINE_VERSION);
+  }
+  RunningTime = counterOf(game.child("RunningTime").child_value());
   version = std::string("v") + game.child("version").child_value();
 }
 
 void saveRunCounter() {
   if (g_unreadable) return;
-  std::unique_ptr<char[]> counter(kiv::IntToChar(RunningTime + 1));
-  game.child("RunningTime").first_child().set_value(counter.get());
+  pugi::xml_node counter = game.child("RunningTime");
+  if (!counter) counter = game.append_child("RunningTime");
+  counter.text().set(RunningTime < INT_MAX ? RunningTime + 1 : INT_MAX);
   std::ostringstream text;
   game.save(text, "\t", pugi::format_indent, pugi::encoding_auto);
   replaceFile(kProgressFile, text.str());

@@ -1,6 +1,7 @@
 // The progress file: read at start-up, written back with one more run.
 #include "game/gamedat.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,8 +23,8 @@ TEST_F(GameDat, ReadsTheCounterAndTheVersionAndReportsAMissingOrBrokenFileWhichI
   writeFile("game.dat", "<RunningTime>yedi</RunningTime>");
   initialize_gamedat("game.dat");
   EXPECT_EQ(RunningTime, 0);
-  initialize_gamedat("elsewhere.dat");
-  EXPECT_EQ(std::pair(RunningTime, version), std::pair(0, std::string("v")));
+  initialize_gamedat("elsewhere.dat");  // missing: a first run of this game's version
+  EXPECT_EQ(std::pair(RunningTime, version), std::pair(0, std::string("v0.1.0")));
   EXPECT_NE(screenText().find(": File was not found " + kAdvice), std::string::npos);
   kiv::Clear();
   const std::string broken = "<version>1.2.3</version><RunningTime>5</RunningTime><x>";
@@ -75,6 +76,42 @@ TEST_F(GameDat, AReadOnlyOrUnreadableFileOrAReadOnlyFolderMeansNoSaveAndNoMessag
     fs::permissions("game.dat", fs::perms(0666));
     EXPECT_EQ(readFile("game.dat"), "<RunningTime>3</RunningTime>") << std::oct << file << " in " << folder;
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);  // no temporary left
+  }
+}
+
+TEST_F(GameDat, ThePlayersFolderAsItMayBeFound) {
+  struct Case {
+    const char* what;
+    std::function<void()> prepare;  // in the working folder
+    std::function<bool()> afterSave;
+  };
+  const Case cases[] = {
+      {"a link to the file is written through, and stays a link",
+       [] {
+         writeFile("real.dat", "<RunningTime>4</RunningTime>");
+         fs::create_symlink("real.dat", "game.dat");
+       },
+       [] { return fs::is_symlink("game.dat") && readFile("real.dat").find(">5<") != std::string::npos; }},
+      {"a pipe named game.dat is not read (no wait) and not replaced",
+       [] { ::mkfifo("game.dat", 0600); },
+       [] { return fs::is_fifo("game.dat") && RunningTime == 0; }},
+      {"temporary files a killed save left behind are removed",
+       [] {
+         writeFile("game.dat", "<RunningTime>1</RunningTime>");
+         writeFile("game.dat.Ab12Cd", "half");
+         writeFile("game.dat.keep", "not ours");
+       },
+       [] { return !fs::exists("game.dat.Ab12Cd") && fs::exists("game.dat.keep"); }},
+      {"a file without a counter gets one",
+       [] { writeFile("game.dat", "<version>2.0</version>"); },
+       [] { return readFile("game.dat") == "<?xml version=\"1.0\"?>\n<version>2.0</version>\n<RunningTime>1</RunningTime>\n"; }},
+  };
+  for (const Case& c : cases) {
+    for (const auto& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());
+    c.prepare();
+    initialize_gamedat("game.dat");
+    saveRunCounter();
+    EXPECT_TRUE(c.afterSave()) << c.what;
   }
 }
 
