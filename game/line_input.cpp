@@ -1,8 +1,6 @@
 // Reading one word from the keyboard.
 #include "game/line_input.h"
 
-#include <cctype>
-
 #include "game/game_state.h"
 #include "kiv/kiv_engine.h"
 
@@ -39,7 +37,8 @@ bool get(std::string& s) {
     if (folded >= 33 && folded <= 126) {
       kiv::screen().put(static_cast<std::uint8_t>(c));
       kiv::present();
-      s += static_cast<char>(std::toupper(folded));
+      // Upper case the same way in every locale (a Turkish one keeps 'i').
+      s += static_cast<char>(folded >= 'a' && folded <= 'z' ? folded - 'a' + 'A' : folded);
     }
   }
 }
