@@ -19,8 +19,8 @@ objects::~objects() = default;
 
 bool objects::initialize(std::string folder, int number) {
   const std::string dosyaadi = folder + std::to_string(number) + ".object";
-  std::ifstream Inny(dosyaadi);
-  if (!Inny.is_open()) return false;
+  std::ifstream Inny;
+  if (!openDocument(dosyaadi, Inny)) return false;
   RecordReader in(Inny);
   in.skipLine();
   in.text(Name, sizeof Name);

@@ -1,6 +1,8 @@
 // Line and number reading shared by the room and object loaders.
 #include "game/record_reader.h"
 
+#include <filesystem>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -44,4 +46,11 @@ void RecordReader::flag(bool& value) {
   if (numbersFailed_) return;
   value = read != 0;
   if (read != 0 && read != 1) numbersFailed_ = true;
+}
+
+bool openDocument(const std::string& path, std::ifstream& in) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  in.open(path);
+  return in.is_open();
 }

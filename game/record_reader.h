@@ -3,7 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <fstream>
 #include <istream>
+#include <string>
+
+// Opens the document at `path` for reading; false when there is none. Only a
+// regular file is a document (a folder or a pipe of that name is not).
+bool openDocument(const std::string& path, std::ifstream& in);
 
 class RecordReader {
  public:

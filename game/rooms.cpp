@@ -19,8 +19,8 @@ rooms::~rooms() = default;
 
 bool rooms::initialize(std::string folder, int number) {
   const std::string dosyaadi = folder + std::to_string(number) + ".room";
-  std::ifstream Inny(dosyaadi);
-  if (!Inny.is_open()) return false;
+  std::ifstream Inny;
+  if (!openDocument(dosyaadi, Inny)) return false;
   RecordReader in(Inny);
   in.skipLine();
   in.text(Name, sizeof Name);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 #include "game/language.h"
 #include "kiv/codepage.h"
@@ -31,15 +32,24 @@ bool declaresLatin1(const std::string& text) {
   return name == "latin1" || name == "iso-8859-1";
 }
 
-// A character reference (&#...;) to a character without a code page byte.
-std::string unshowable(const std::string& utf8) {
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    const std::optional<char32_t> ch = kiv::codepage::nextUtf8(utf8, pos);
-    if (ch && (*ch == U'\n' || *ch == U'\t' || kiv::codepage::fromUnicode(*ch))) continue;
-    return ch ? nameOf(*ch) : "invalid UTF-8";
+// Character references (&#351;) to letters beyond ASCII: the game's parser
+// turns them into UTF-8, bytes the code page shows as other letters.
+void checkReferences(const SourceFile& file, Problems& problems) {
+  for (const SourceLine& line : file.lines) {
+    const std::string& text = line.utf8;
+    for (std::size_t at = text.find("&#"); at != std::string::npos; at = text.find("&#", at + 2)) {
+      const bool hex = at + 2 < text.size() && (text[at + 2] == 'x' || text[at + 2] == 'X');
+      const char* digits = text.c_str() + at + 2 + (hex ? 1 : 0);
+      char* end = nullptr;
+      const unsigned long code = std::strtoul(digits, &end, hex ? 16 : 10);
+      if (end == digits || *end != ';' || code < 0x80) continue;
+      std::string letter;
+      kiv::codepage::appendUtf8(letter, static_cast<char32_t>(code));
+      problems.push_back({file.name, line.number,
+                          "the reference " + text.substr(at, static_cast<std::size_t>(end - text.c_str()) - at + 1) +
+                              " would show as other letters; write the letter itself (" + letter + ")"});
+    }
   }
-  return "";
 }
 
 }  // namespace
@@ -51,20 +61,14 @@ std::string checkLanguage(const SourceFile& file, Problems& problems) {
     problems.push_back({file.name, 1, "declares a Latin-1 encoding; the game would then misread its letters "
                                       "(declare none, or UTF-8)"});
   }
+  checkReferences(file, problems);
   const XmlSource xml(file, problems);
   if (!xml.ok()) return "";
-  // Characters written as themselves were checked line by line; references were not.
-  const bool hasReferences = file.utf8.find("&#") != std::string::npos;
-  for (const std::string& path : languagePaths()) {
-    const pugi::xml_node node = xml.require(path, problems);
-    const std::string bad = hasReferences ? unshowable(node.child_value()) : "";
-    if (node && !bad.empty()) {
-      problems.push_back({file.name, xml.lineOf(node), path + " holds " + bad + ", which has no code page 857 byte"});
-    }
-  }
+  for (const std::string& path : languagePaths()) xml.require(path, problems);
   for (const char* path : {"Introduction/Watch", "Other/Pockets"}) {
     const pugi::xml_node node = xml.find(path);
-    const std::string why = whyNotTypeable(node.child_value());
+    // An empty word is typed with Enter alone.
+    const std::string why = *node.child_value() == '\0' ? "" : whyNotTypeable(node.child_value());
     if (node && !why.empty()) {
       problems.push_back({file.name, xml.lineOf(node), std::string("the word ") + path + " \"" + node.child_value() +
                                                            "\" " + why + ", so it can never be typed"});

@@ -73,7 +73,8 @@ Record checkRecord(const SourceFile& file, const RecordLayout& layout, Problems&
   }
 
   const int lineCount = static_cast<int>(file.lines.size());
-  const std::string needs = "a " + layout.kind + " has " + std::to_string(layout.textLines) + " text lines, then " +
+  const std::string article = layout.kind.find_first_of("aeiou") == 0 ? "an " : "a ";
+  const std::string needs = article + layout.kind + " has " + std::to_string(layout.textLines) + " text lines, then " +
                             std::to_string(layout.numbers.size()) + " numbers";
   if (lineCount < layout.textLines) {
     report(lineCount, lineCount == 0 ? "is empty; " + needs

@@ -1,6 +1,7 @@
 // Reading a world folder file by file and running every check on it.
 #include "tools/world_check.h"
 
+#include <map>
 #include <set>
 
 #include "tools/language_check.h"
@@ -66,6 +67,25 @@ void checkPocketsWord(const std::string& pockets, const Records& objects, Proble
   }
 }
 
+// Two objects of one room with the same name: the prompt opens the first it
+// finds, so the second could never be reached.
+void checkSameNames(const Records& rooms, const Records& objects, Problems& problems) {
+  for (const auto& [code, room] : rooms) {
+    std::map<std::string, int> named;  // name -> the first code with it
+    for (int slot = 1; slot <= 10; ++slot) {
+      const ReadNumber& content = room.number(roomLayout(), "Contents " + std::to_string(slot));
+      const auto object = objects.find(content.value);
+      if (content.value == 0 || object == objects.end()) continue;
+      const auto [first, isNew] = named.emplace(object->second.name, content.value);
+      if (isNew || first->second == content.value) continue;
+      problems.push_back({room.file, content.line,
+                          "objects " + std::to_string(first->second) + " and " + std::to_string(content.value) +
+                              " are both called \"" + object->second.name +
+                              "\" here: typing it opens only the first"});
+    }
+  }
+}
+
 }  // namespace
 
 Problems checkWorld(const fs::path& folder, World* into) {
@@ -85,6 +105,7 @@ Problems checkWorld(const fs::path& folder, World* into) {
   checkReferences(world.rooms, world.objects, problems);
   checkRules(world.rooms, world.objects, problems);
   checkPocketsWord(pockets, world.objects, problems);
+  checkSameNames(world.rooms, world.objects, problems);
   if (into) *into = std::move(world);
   return problems;
 }
