@@ -29,6 +29,14 @@ replay::Setup setupForRecording() {
   return replay::setupOfThisGame(size.ws_col, size.ws_row);
 }
 
+// True for `--silent`, or THALVORINE_SILENT set to anything but "" or "0".
+bool silenced(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--silent") == 0) return true;
+  const char* fromEnvironment = std::getenv("THALVORINE_SILENT");
+  return fromEnvironment != nullptr && *fromEnvironment != '\0' && std::strcmp(fromEnvironment, "0") != 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +62,7 @@ int main(int argc, char** argv) {
       kiv::attach(*recorder);
     else
       kiv::attach(terminal);
+    kiv::setSilent(silenced(argc, argv));
     status = startUp();
     kiv::present();
   }

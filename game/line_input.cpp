@@ -4,6 +4,25 @@
 #include "game/game_state.h"
 #include "kiv/kiv_engine.h"
 
+namespace {
+
+// Removes the letter before the cursor from the screen, also when the word
+// wrapped and that letter stands at the end of the row above.
+void eraseLastLetter() {
+  kiv::ScreenBuffer& screen = kiv::screen();
+  const int x = screen.cursorX();
+  const int y = screen.cursorY();
+  if (x == 0 && y > 0) {
+    screen.setCursor(kiv::ScreenBuffer::kColumns - 1, y - 1);
+    screen.put(' ');  // wraps back to where the cursor was
+    screen.setCursor(kiv::ScreenBuffer::kColumns - 1, y - 1);
+  } else {
+    screen.write("\b \b");
+  }
+}
+
+}  // namespace
+
 bool get(std::string& s) {
   kiv::yaz(kiv::linefeed(2) + std::string(25, ' ') + Order + " :  ", false, 0, 0, "   ", 75);
   kiv::ShowConsoleCursor(1);
@@ -19,7 +38,7 @@ bool get(std::string& s) {
       if (s.empty()) {
         kiv::biip(0);
       } else {
-        kiv::screen().write("\b \b");
+        eraseLastLetter();
         s.pop_back();
       }
       continue;

@@ -10,6 +10,7 @@ namespace kiv {
 namespace {
 
 Device* g_device = nullptr;
+bool g_silent = false;
 std::unique_ptr<ScreenBuffer> g_screen = std::make_unique<ScreenBuffer>();
 unsigned g_randState = 1;
 
@@ -25,6 +26,14 @@ constexpr Note kCompletionTune[] = {{196, 200}, {293, 200}, {392, 300},
 template <std::size_t N>
 void play(const Note (&notes)[N]) {
   for (const Note& note : notes) beep(note.frequency, note.ms);
+}
+
+// A tone on the device, or its length in silence.
+void tone(int frequency, int ms) {
+  if (g_silent)
+    g_device->sleepMs(ms);
+  else
+    g_device->beep(frequency, ms);
 }
 
 }  // namespace
@@ -44,8 +53,10 @@ ScreenBuffer& screen() { return *g_screen; }
 void present() {
   bool bell = screen().takeBells() > 0;
   device().present(screen());
-  if (bell) device().beep(800, 100);
+  if (bell) tone(800, 100);
 }
+
+void setSilent(bool silent) { g_silent = silent; }
 
 void sleep(int ms) {
   if (ms <= 0) return;
@@ -55,7 +66,7 @@ void sleep(int ms) {
 
 void beep(int frequency, int ms) {
   present();
-  device().beep(frequency, ms);
+  tone(frequency, ms);
 }
 
 void srandClassic(unsigned seed) { g_randState = seed; }

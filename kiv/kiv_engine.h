@@ -19,8 +19,11 @@ ScreenBuffer& screen();
 void present();
 // Blocks for `ms` milliseconds, the screen shown first. Nothing for ms <= 0.
 void sleep(int ms);
-// Plays a tone of `frequency` Hz for `ms` milliseconds, the screen shown first.
+// Plays a tone of `frequency` Hz for `ms` milliseconds, the screen shown
+// first; while silent, a pause of the same length instead.
 void beep(int frequency, int ms);
+// Silences every tone and bell from now on (the pauses stay), or ends that.
+void setSilent(bool silent);
 
 // An integer from `lowest` to `highest`, both included. Reseeds the classic
 // runtime generator from the calendar second at every call: equal calls in
