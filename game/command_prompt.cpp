@@ -4,6 +4,7 @@
 
 #include "game/game_state.h"
 #include "game/line_input.h"
+#include "game/narration.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
 
@@ -13,22 +14,20 @@ namespace {
 // that named no next one goes on from here.
 enum SearchStep { kSearchContents = 0, kSearchLeftItems = 1, kWrongCommand = 2 };
 
-const std::string kLead = "   ";
+void hint(const std::string& text) { narrate(text, 500); }
 
-void hint(const std::string& text) { kiv::yaz(text, true, 10, 500, kLead, 75); }
-
-void namesBetweenHints(int RoomCode) {
-  hint(kiv::linefeed(1) + " " + TooManyWrongCommands[2] + esyaisimsirala(RoomCode) + TooManyWrongCommands[3] +
+void namesBetweenHints(RoomCode room) {
+  hint(kiv::linefeed(1) + " " + TooManyWrongCommands[2] + esyaisimsirala(room) + TooManyWrongCommands[3] +
        kiv::linefeed(1));
 }
 
-Next openObject(int RoomCode, int ObjectCode, SearchStep resumeWith) {
+Next openObject(RoomCode room, int object, SearchStep resumeWith) {
   yapilanhatasayisi = 0;
-  rememberPrompt(RoomCode, resumeWith);
-  return goTo<ShowObject>(RoomCode, ObjectCode, true, true);
+  rememberPrompt(room, resumeWith);
+  return goTo<ShowObject>(room, ObjectCode{object}, true, true);
 }
 
-Next wrongCommand(int RoomCode) {
+Next wrongCommand(RoomCode room) {
   ++yapilanhatasayisi;
   if (yapilanhatasayisi <= 1) return goTo<ShowRoom>(gunceloda, true);
   newScreen();
@@ -37,16 +36,16 @@ Next wrongCommand(int RoomCode) {
       hint(kiv::linefeed(2) + " " + TooManyWrongCommands[0] + kiv::linefeed(1));
       break;
     case 3:
-      hint(kiv::linefeed(2) + " " + TooManyWrongCommands[1] + esyaisimsirala(RoomCode) + ". " + kiv::linefeed(2));
+      hint(kiv::linefeed(2) + " " + TooManyWrongCommands[1] + esyaisimsirala(room) + ". " + kiv::linefeed(2));
       break;
     case 4:
     case 5:
-      namesBetweenHints(RoomCode);
+      namesBetweenHints(room);
       break;
     default:
       hint(kiv::linefeed(2) + " " + TooManyWrongCommands[4] + kiv::linefeed(1));
       yapilanhatasayisi = 0;
-      namesBetweenHints(RoomCode);
+      namesBetweenHints(room);
       break;
   }
   return goTo<ShowRoom>(gunceloda, false);
@@ -54,25 +53,25 @@ Next wrongCommand(int RoomCode) {
 
 }  // namespace
 
-Next komutisteme(int RoomCode) {
-  if (!get(stringimiz)) return goTo<menuler>(3, true);
-  if (stringimiz == Pockets) return goTo<ShowPocket>(RoomCode);
-  return resumePrompt(RoomCode, kSearchContents);
+Next komutisteme(RoomCode room) {
+  if (!get(stringimiz)) return goTo<menuler>(Menu::Exit, true);
+  if (stringimiz == Pockets) return goTo<ShowPocket>(room);
+  return resumePrompt(room, kSearchContents);
 }
 
-Next resumePrompt(int RoomCode, int step) {
-  rooms& room = oda[RoomCode];
+Next resumePrompt(RoomCode code, int step) {
+  rooms& room = oda[code];
   if (step <= kSearchContents) {
     for (int slot = 0; slot < 10; ++slot) {
-      const int code = room.getContents(slot);
-      if (code != 0 && stringimiz == esya[code].getName()) return openObject(RoomCode, code, kSearchLeftItems);
+      const int object = room.getContents(slot);
+      if (object != 0 && stringimiz == esya[object].getName()) return openObject(code, object, kSearchLeftItems);
     }
   }
   if (step <= kSearchLeftItems) {
     for (int i = 0; i < room.getNumberOfLeftItems(); ++i) {
-      const int code = room.getLeftItem(i);
-      if (stringimiz == esya[code].getName()) return openObject(RoomCode, code, kWrongCommand);
+      const int object = room.getLeftItem(i);
+      if (stringimiz == esya[object].getName()) return openObject(code, object, kWrongCommand);
     }
   }
-  return wrongCommand(RoomCode);
+  return wrongCommand(code);
 }

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "game/game_state.h"
-#include "kiv/kiv_engine.h"
+#include "game/narration.h"
 
 namespace {
 
@@ -24,8 +24,6 @@ constexpr const char* kProgressFile = "game.dat";
 // A file that exists but could not be read whole is never written over:
 // what the parser could not read would be lost.
 bool g_unreadable = false;
-
-void report(const std::string& text) { kiv::yaz(text, false, 0, 0, "   ", 75); }
 
 bool writeAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
@@ -148,11 +146,7 @@ void initialize_gamedat(const char* filename) {
   // Only a file that is really absent may be written anew; one that could
   // not be read whole is never written over.
   g_unreadable = read == Read::Unreadable || (read == Read::Whole && !result_game);
-  if (!problem.empty()) {
-    report("There are some problems with the game state file : ");
-    report(problem);
-    report("I highly recommend you to download the game again.");
-  }
+  if (!problem.empty()) reportFileProblem("There are some problems with the game state file : ", problem);
   if (read == Read::Missing) {  // a complete file from the start: no runs yet, this game's version
     game.append_child("RunningTime").text().set(0);
     game.append_child("version").text().set(THALVORINE_VERSION);
@@ -170,3 +164,5 @@ void saveRunCounter() {
   game.save(text, "\t", pugi::format_indent, pugi::encoding_auto);
   replaceFile(kProgressFile, text.str());
 }
+
+void forgetProgressFile() { g_unreadable = false; }

@@ -12,3 +12,7 @@ void initialize_gamedat(const char* filename);
 // so a crash mid-write never leaves a broken file. Where the file or its
 // folder cannot be written, nothing is saved and nothing is said.
 void saveRunCounter();
+
+// Forgets what start-up learnt about the progress file (for tests, which
+// play many games in one process).
+void forgetProgressFile();

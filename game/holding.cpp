@@ -2,21 +2,15 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
 
-namespace {
-const std::string kLead = "   ";
-constexpr int kSelected = 0x02;
-constexpr int kUnselected = 0x0E;
-void narrate(const std::string& text, int finalPause = 2000) { kiv::yaz(text, true, 10, finalPause, kLead, 75); }
-}  // namespace
-
-Next ElinealBirakCik(int ObjectCode, int RoomCode) {
-  objects& object = esya[ObjectCode];
-  const bool held = elindekiesya == ObjectCode;
+Next ElinealBirakCik(ObjectCode code, RoomCode room) {
+  objects& object = esya[code];
+  const bool held = elindekiesya == code;
   const int y = kiv::getCursorPosY();
-  takeleavequit_menu.initialize(false, kSelected, kUnselected);
+  takeleavequit_menu.initialize(false, kSelectedButton, kUnselectedButton);
   const std::string first = held ? PutIntoYourPockets : std::string(object.getTakeIntoHandsTitle());
   const int length = static_cast<int>(first.size());
   takeleavequit_menu.add_button(first, 5, y + 2);
@@ -28,23 +22,23 @@ Next ElinealBirakCik(int ObjectCode, int RoomCode) {
       newScreen();
       if (held) {
         narrate(kiv::linefeed(1) + "  " + object.getPickingUpText(kiv::Random(0, 2)));
-        elindekiesya = 0;
-        return goTo<ShowPocket>(RoomCode);
+        elindekiesya = kNoObject;
+        return goTo<ShowPocket>(room);
       }
-      if (elindekiesya != 0) narrate(kiv::linefeed(1) + object.getPutIntoPocketsText(), 0);
-      elindekiesya = ObjectCode;
+      if (elindekiesya != kNoObject) narrate(kiv::linefeed(1) + object.getPutIntoPocketsText(), 0);
+      elindekiesya = code;
       narrate(kiv::linefeed(1) + object.getTookIntoHandsText());
-      return goTo<ShowRoom>(RoomCode, false);
+      return goTo<ShowRoom>(room, false);
     case 2:
-      oda[RoomCode].addLeftItem(ObjectCode);
-      inventory.removeItem(ObjectCode);
-      if (held) elindekiesya = 0;  // what lies on the floor is not in hand
+      oda[room].addLeftItem(indexOf(code));
+      inventory.removeItem(indexOf(code));
+      if (held) elindekiesya = kNoObject;  // what lies on the floor is not in hand
       newScreen();
       narrate(kiv::linefeed(1) + "  " + object.getWhenYouLeaveText(kiv::Random(0, 2)));
-      return goTo<ShowRoom>(RoomCode, false);
+      return goTo<ShowRoom>(room, false);
     case 3:
-      return goTo<ShowPocket>(RoomCode);
+      return goTo<ShowPocket>(room);
     default:
-      return goTo<ShowRoom>(RoomCode, true);
+      return goTo<ShowRoom>(room, true);
   }
 }

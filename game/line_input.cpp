@@ -2,6 +2,7 @@
 #include "game/line_input.h"
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "kiv/kiv_engine.h"
 
 namespace {
@@ -24,7 +25,7 @@ void eraseLastLetter() {
 }  // namespace
 
 bool get(std::string& s) {
-  kiv::yaz(kiv::linefeed(2) + std::string(25, ' ') + Order + " :  ", false, 0, 0, "   ", 75);
+  show(kiv::linefeed(2) + std::string(25, ' ') + Order + " :  ");
   kiv::ShowConsoleCursor(1);
   s.clear();
   for (;;) {

@@ -4,7 +4,6 @@
 #include "kiv/kiv_engine.h"
 
 namespace {
-constexpr int kDrawnUnselected = 0x0E;  // every button starts yellow on black
 std::string padded(const std::string& name) { return "  " + name + "  "; }
 }  // namespace
 
@@ -49,17 +48,19 @@ void menu::draw_button(int buttonno, int buttoncolor) {
 
 int menu::draw() {
   for (int i = 0; i < kSlots; ++i)
-    if (!buttonstring[i].empty()) draw_button(i, kDrawnUnselected);
+    if (!buttonstring[i].empty()) draw_button(i, kUnselectedButton);  // whatever the menu's own colours
   int s = 0;
   for (;;) {
     draw_button(s, buttoncolors[0]);
     const int code = kiv::GetKey();
-    const bool back = updown ? code == 72 : code == 75;
-    const bool forward = updown ? code == 80 : code == 77;
-    if (code == 13 || code == 32 || code == 27) {
+    using namespace kiv::key;
+    // The second code of an arrow is its scan code; the first (224) moves nothing.
+    const bool back = updown ? code == kUp : code == kLeft;
+    const bool forward = updown ? code == kDown : code == kRight;
+    if (code == kEnter || code == kSpace || code == kEscape) {
       kiv::SetCursorPosition(10, 1);
       kiv::ShowConsoleCursor(1);
-      return code == 27 ? 0 : s + 1;
+      return code == kEscape ? 0 : s + 1;
     }
     if (back && s > 0) {
       draw_button(s, buttoncolors[1]);

@@ -4,6 +4,11 @@
 
 #include <string>
 
+// Every menu's colours: the selected button green on black, the others
+// yellow on black.
+constexpr int kSelectedButton = 0x02;
+constexpr int kUnselectedButton = 0x0E;
+
 class menu {
  public:
   menu();

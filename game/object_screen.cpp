@@ -3,29 +3,25 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
 
 namespace {
-const std::string kLead = "   ";
-constexpr int kSelected = 0x02;
-constexpr int kUnselected = 0x0E;
-
-void narrate(const std::string& text) { kiv::yaz(text, true, 10, 2000, kLead, 75); }
 
 // A refusal on a screen of its own, then the room below it.
 void refusal(const char* text) {
   newScreen();
-  kiv::yaz(kiv::linefeed(2), false, 0, 0, kLead, 75);
+  show(kiv::linefeed(2));
   narrate(text);
 }
 
-Next pickUp(int ObjectCode, int RoomCode) {
+Next pickUp(ObjectCode object, RoomCode room) {
   newScreen();
-  if (PickUp(ObjectCode, RoomCode)) {
+  if (PickUp(object, room)) {
     const int t = kiv::Random(0, 4);
     const int p = kiv::Random(0, 2);
-    narrate(kiv::linefeed(1) + "  " + esya[ObjectCode].getPickingUpText(p) + kiv::linefeed(2) + "  " +
+    narrate(kiv::linefeed(1) + "  " + esya[object].getPickingUpText(p) + kiv::linefeed(2) + "  " +
             ObjectsInYourPockets + inventory_list() + kiv::linefeed(2) + "  " + TypePockets[t]);
   } else {
     narrate(PocketsAreFullTexts[kiv::Random(0, 4)] + kiv::linefeed(1) + inventory_list());
@@ -35,20 +31,20 @@ Next pickUp(int ObjectCode, int RoomCode) {
 
 }  // namespace
 
-Next ShowObject(int RoomCode, int ObjectCode, bool kullanalcik, bool BGReset) {
+Next ShowObject(RoomCode room, ObjectCode object, bool kullanalcik, bool BGReset) {
   if (BGReset) newScreen();
-  oda[RoomCode].title_page();
-  esya[ObjectCode].title_page();
-  kiv::yaz(kiv::linefeed(1), false, 0, 0, kLead, 75);
-  kiv::yaz(esya[ObjectCode].getExamineText(kiv::Random(0, 4)), true, 10, 1000, kLead, 75);
-  if (kullanalcik) return goTo<kullanalcikismenusu>(ObjectCode, RoomCode);
-  return goTo<ElinealBirakCik>(ObjectCode, RoomCode);
+  oda[room].title_page();
+  esya[object].title_page();
+  show(kiv::linefeed(1));
+  narrate(esya[object].getExamineText(kiv::Random(0, 4)), 1000);
+  if (kullanalcik) return goTo<kullanalcikismenusu>(object, room);
+  return goTo<ElinealBirakCik>(object, room);
 }
 
-Next kullanalcikismenusu(int ObjectCode, int RoomCode) {
-  objects& object = esya[ObjectCode];
+Next kullanalcikismenusu(ObjectCode code, RoomCode room) {
+  objects& object = esya[code];
   const int y = kiv::getCursorPosY();
-  usetakequit_menu.initialize(false, kSelected, kUnselected);
+  usetakequit_menu.initialize(false, kSelectedButton, kUnselectedButton);
   const bool switchedOn = std::strlen(object.getDeactivatingText(0)) > 5 && object.getIsThatActive();
   const std::string first = switchedOn ? object.getPassivationTitle() : object.getInteractTitle();
   const int saga = static_cast<int>(first.size());
@@ -58,14 +54,14 @@ Next kullanalcikismenusu(int ObjectCode, int RoomCode) {
 
   switch (usetakequit_menu.draw()) {
     case 1:
-      if (object.getCanInteract()) return goTo<kullan>(ObjectCode, RoomCode);
+      if (object.getCanInteract()) return goTo<kullan>(code, room);
       refusal(object.getActivatingText(kiv::Random(0, 2)));
-      return goTo<ShowObject>(RoomCode, ObjectCode, true, false);
+      return goTo<ShowObject>(room, code, true, false);
     case 2:
-      if (object.getCanPickUp()) return pickUp(ObjectCode, RoomCode);
+      if (object.getCanPickUp()) return pickUp(code, room);
       refusal(object.getPickingUpText(kiv::Random(0, 2)));
       return goTo<ShowRoom>(gunceloda, false);
     default:
-      return goTo<ShowRoom>(RoomCode, true);
+      return goTo<ShowRoom>(room, true);
   }
 }

@@ -1,16 +1,11 @@
 // Loading and drawing objects.
 #include "game/objects.h"
 
-#include <cstring>
 #include <fstream>
 
 #include "game/record_reader.h"
-#include "kiv/kiv_engine.h"
-
+#include "game/title_box.h"
 namespace {
-const std::string kBlock = "\xDB";
-std::string blocks(int n) { return std::string(n, '\xDB'); }
-std::string blanks(int n) { return std::string(n, ' '); }
 constexpr std::size_t kLabel = 20;  // labels hold 19 characters
 }  // namespace
 
@@ -52,13 +47,5 @@ bool objects::initialize(std::string folder, int number) {
 }
 
 void objects::title_page() {
-  const int L = static_cast<int>(std::strlen(Name));
-  const std::string bosluklar = kiv::boslukyarat(24, L);
-  const int k = static_cast<int>(bosluklar.size());
-  kiv::yaz(blanks(11) + blocks(25) + "\n" + blanks(11) + kBlock + blanks(23) + kBlock + "\n" + blanks(11) + kBlock,
-           false, 0, 0, "", 200);
-  if (2 * k + L != 22) kiv::yaz("  ", false, 0, 0, "", 200);
-  kiv::yaz(bosluklar + Name + bosluklar + " " + kBlock + "\n" + blanks(11) + kBlock + blanks(23) + kBlock + "\n" +
-               blanks(11) + blocks(25) + "\n",
-           false, 0, 0, "", 200);
+  drawTitleBox(Name, {"", "", 200, 11, std::string(11, ' ') + std::string(25, '\xDB')});
 }

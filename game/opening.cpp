@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "game/pictures.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
@@ -24,7 +25,7 @@ Next puzzle1() {
   kiv::sleep(1000);
   kiv::yaz(kiv::linefeed(4) + std::string(13, ' ') + Puzzle1OpeningTitle + kiv::linefeed(3), false, 0, 2000, "   ",
            75);
-  kiv::yaz("  " + Puzzle1OpeningText + kiv::linefeed(2), true, 10, 2000, "   ", 75);
+  narrate("  " + Puzzle1OpeningText + kiv::linefeed(2));
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
-  return goTo<ShowRoom>(1, true);
+  return goTo<ShowRoom>(RoomCode{1}, true);
 }

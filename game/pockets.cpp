@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "game/pictures.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
@@ -11,14 +12,13 @@
 namespace {
 constexpr int kCapacity = 11;
 constexpr int kMenuButtons = 5;
-const std::string kLead = "   ";
 }  // namespace
 
-bool PickUp(int ObjectCode, int RoomCode) {
+bool PickUp(ObjectCode object, RoomCode room) {
   if (inventory.getNumberOfItems() >= kCapacity) return false;
-  inventory.addItem(ObjectCode);
-  oda[RoomCode].DeleteObject(ObjectCode);
-  oda[RoomCode].removeLeftItem(ObjectCode);
+  inventory.addItem(indexOf(object));
+  oda[room].DeleteObject(indexOf(object));
+  oda[room].removeLeftItem(indexOf(object));
   return true;
 }
 
@@ -31,26 +31,26 @@ std::string inventory_list() {
   return list;
 }
 
-Next ShowPocket(int RoomCode) {
+Next ShowPocket(RoomCode room) {
   newScreen();
   if (inventory.getNumberOfItems() == 0) {
-    kiv::yaz(kiv::linefeed(1) + "  " + PocketsAreEmptyTexts[kiv::Random(0, 2)], true, 10, 2000, kLead, 75);
-    return goTo<ShowRoom>(RoomCode, false);
+    narrate(kiv::linefeed(1) + "  " + PocketsAreEmptyTexts[kiv::Random(0, 2)]);
+    return goTo<ShowRoom>(room, false);
   }
-  oda[RoomCode].title_page();
-  kiv::yaz(kiv::linefeed(1) + "  " + PocketDescriptions[kiv::Random(0, 9)], true, 10, 2000, kLead, 75);
+  oda[room].title_page();
+  narrate(kiv::linefeed(1) + "  " + PocketDescriptions[kiv::Random(0, 9)]);
   std::string picture = kiv::linefeed(2);
   for (std::size_t row = 0; row < kPocketPicture.size(); ++row) {
     if (row > 0) picture += '\n';
     picture += kPocketPicture[row];
   }
-  kiv::yaz(picture + kiv::linefeed(3), false, 0, 0, kLead, 75);
-  return goTo<inventorymenu>(RoomCode);
+  show(picture + kiv::linefeed(3));
+  return goTo<inventorymenu>(room);
 }
 
-Next inventorymenu(int RoomCode) {
+Next inventorymenu(RoomCode room) {
   int objeler[kCapacity] = {};
-  inventory_menu.initialize(true, 2, 14);
+  inventory_menu.initialize(true, kSelectedButton, kUnselectedButton);
   int xposiyon = 12;
   const int count = std::min(inventory.getNumberOfItems(), kCapacity);
   for (int x = 0; x < count; ++x) {
@@ -60,6 +60,6 @@ Next inventorymenu(int RoomCode) {
   }
   const int input = inventory_menu.draw();
   if (input >= 1 && input <= std::min(count, kMenuButtons))
-    return goTo<ShowObject>(RoomCode, objeler[input - 1], false, true);
-  return goTo<ShowRoom>(RoomCode, true);
+    return goTo<ShowObject>(room, ObjectCode{objeler[input - 1]}, false, true);
+  return goTo<ShowRoom>(room, true);
 }

@@ -2,21 +2,22 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
 
-Next ShowRoom(int RoomCode, bool BGReset) {
-  gunceloda = RoomCode;
+Next ShowRoom(RoomCode code, bool BGReset) {
+  gunceloda = code;
   if (BGReset) newScreen();
-  rooms& room = oda[RoomCode];
+  rooms& room = oda[code];
   room.title_page();
   std::string odametnimiz =
       room.getIsThatDark() ? room.getDescriptionWhileDark(kiv::Random(0, 4)) : room.getDescription(kiv::Random(0, 4));
-  if (elindekiesya != 0)
+  if (elindekiesya != kNoObject)
     odametnimiz += "  Elinde tuttugun obje : " + kiv::CharToString(esya[elindekiesya].getName()) + ". ";
-  odametnimiz += esyalarilistele(RoomCode);
-  kiv::yaz(odametnimiz, true, 10, 2000, "   ", 75);
-  return goTo<komutisteme>(RoomCode);
+  odametnimiz += esyalarilistele(code);
+  narrate(odametnimiz);
+  return goTo<komutisteme>(code);
 }
 
 namespace {
@@ -24,8 +25,8 @@ namespace {
 // Calls `visit` with each object code the room shows, in slot order: the
 // dark contents while it is dark, else the lit ones.
 template <class Visit>
-void forVisibleObjects(int RoomCode, Visit visit) {
-  rooms& room = oda[RoomCode];
+void forVisibleObjects(RoomCode code, Visit visit) {
+  rooms& room = oda[code];
   const bool dark = room.getIsThatDark();
   for (int slot = 0; slot < 10; ++slot) {
     const int code = dark ? room.getContentsWhileDark(slot) : room.getContents(slot);
@@ -35,13 +36,13 @@ void forVisibleObjects(int RoomCode, Visit visit) {
 
 }  // namespace
 
-std::string esyalarilistele(int RoomCode) {
+std::string esyalarilistele(RoomCode code) {
   std::string esyayazimiz;
-  forVisibleObjects(RoomCode, [&](int code) {
-    const std::string gecici = esya[code].getDescription(kiv::Random(0, 4));
+  forVisibleObjects(code, [&](int object) {
+    const std::string gecici = esya[object].getDescription(kiv::Random(0, 4));
     esyayazimiz += " " + gecici;
   });
-  rooms& room = oda[RoomCode];
+  rooms& room = oda[code];
   for (int i = 0; i < room.getNumberOfLeftItems(); ++i) {
     const std::string gecici = esya[room.getLeftItem(i)].getLeftDescription(kiv::Random(0, 2));
     esyayazimiz += " " + gecici;
@@ -49,8 +50,8 @@ std::string esyalarilistele(int RoomCode) {
   return esyayazimiz;
 }
 
-std::string esyaisimsirala(int RoomCode) {
+std::string esyaisimsirala(RoomCode code) {
   std::string esyayazimiz;
-  forVisibleObjects(RoomCode, [&](int code) { esyayazimiz += std::string(" ") + esya[code].getName(); });
+  forVisibleObjects(code, [&](int object) { esyayazimiz += std::string(" ") + esya[object].getName(); });
   return esyayazimiz;
 }

@@ -6,13 +6,8 @@
 #include <fstream>
 
 #include "game/record_reader.h"
+#include "game/title_box.h"
 #include "kiv/kiv_engine.h"
-
-namespace {
-const std::string kBlock = "\xDB";
-std::string blocks(int n) { return std::string(n, '\xDB'); }
-std::string blanks(int n) { return std::string(n, ' '); }
-}  // namespace
 
 rooms::rooms() = default;
 rooms::~rooms() = default;
@@ -37,16 +32,7 @@ bool rooms::initialize(std::string folder, int number) {
 }
 
 void rooms::title_page() {
-  const int L = static_cast<int>(std::strlen(Name));
-  const std::string bosluklar = kiv::boslukyarat(24, L);
-  const int k = static_cast<int>(bosluklar.size());
-  kiv::yaz(kiv::linefeed(2) + blanks(27) + blocks(25) + "\n" + blanks(27) + kBlock + blanks(23) + kBlock +
-               "\n" + blanks(27) + kBlock,
-           false, 0, 0, "   ", 75);
-  if (2 * k + L != 22) kiv::yaz("  ", false, 0, 0, "", 100);
-  kiv::yaz(bosluklar + Name + bosluklar + " " + kBlock + "\n" + blanks(27) + kBlock + blanks(23) + kBlock +
-               "\n" + blocks(80) + "\n",
-           false, 0, 0, "", 200);
+  drawTitleBox(Name, {kiv::linefeed(2), "   ", 75, 27, std::string(80, '\xDB')});
 }
 
 void rooms::DeleteObject(int ObjectCode) {

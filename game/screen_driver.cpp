@@ -16,7 +16,7 @@ Next endProgram(int status) {
 
 Next noScreen() { return Next{}; }
 
-void rememberPrompt(int room, int step) { g_resume = {true, room, step}; }
+void rememberPrompt(RoomCode room, int step) { g_resume = {true, room, step}; }
 
 PromptResume promptToResume() { return g_resume; }
 

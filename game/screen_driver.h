@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "game/codes.h"
+
 // The next screen to run, with its arguments; or the end of the program;
 // or no screen at all, which resumes the command prompt that came last.
 struct Next {
@@ -25,17 +27,22 @@ struct Call<Screen> {
   static Next invoke(const int* args, std::index_sequence<I...>) {
     return Screen(static_cast<P>(args[I])...);
   }
+  // Takes exactly the screen's own parameter types: a room code where an
+  // object code belongs (or a plain number for either) does not compile.
+  static Next make(P... args) {
+    Next next;
+    next.run = &run;
+    const int values[] = {static_cast<int>(args)..., 0};
+    for (std::size_t i = 0; i < sizeof...(P); ++i) next.args[i] = values[i];
+    return next;
+  }
 };
 }  // namespace screen_driver_detail
 
 // `return goTo<ShowRoom>(room, false);` names the screen that follows.
 template <auto Screen, class... A>
 Next goTo(A... args) {
-  Next next;
-  next.run = &screen_driver_detail::Call<Screen>::run;
-  int values[] = {static_cast<int>(args)..., 0};
-  for (std::size_t i = 0; i < sizeof...(A); ++i) next.args[i] = values[i];
-  return next;
+  return screen_driver_detail::Call<Screen>::make(args...);
 }
 
 // The program ends with `status`.
@@ -48,10 +55,10 @@ Next noScreen();
 // search to resume with.
 struct PromptResume {
   bool set = false;
-  int room = 0;
+  RoomCode room = kNoRoom;
   int step = 0;
 };
-void rememberPrompt(int room, int step);
+void rememberPrompt(RoomCode room, int step);
 PromptResume promptToResume();
 
 // Runs screens from `first` until one ends the program; returns its status.

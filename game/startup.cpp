@@ -18,10 +18,10 @@ std::string repeat(char c, int n) { return std::string(n, c); }
 
 // Runs the main menu's chain of screens whenever the main menu is due.
 int mainLoop() {
-  while (gunceloda != 0) {
+  while (gunceloda != kNoRoom) {
     if (gunceloda != kMainMenuDue) return 0;  // nothing else to run: leave rather than spin
     kiv::yaz(kiv::linefeed(5) + EpilepsyWarning, false, 0, 3000, "", 100);
-    const int status = runScreens(goTo<menuler>(0, true));
+    const int status = runScreens(goTo<menuler>(Menu::Start, true));
     if (status >= 0) return status;
   }
   return 0;

@@ -4,14 +4,13 @@
 #include "game/game_state.h"
 #include "game/gamedat.h"
 #include "game/line_input.h"
+#include "game/narration.h"
 #include "game/pictures.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
 
 namespace {
 
-constexpr int kSelected = 0x02;    // green on black
-constexpr int kUnselected = 0x0E;  // yellow on black
 const std::string kLead = "   ";
 
 std::string blanks(int n) { return std::string(n, ' '); }
@@ -22,20 +21,20 @@ Next startScreen(bool BGReset) {
   if (BGReset) newScreen();
   if (RunningTime != 0) {
     saveRunCounter();
-    return goTo<menuler>(1, true);
+    return goTo<menuler>(Menu::Main, true);
   }
   kiv::yaz(kiv::linefeed(1) + Introduction, false, 0, 2000, "", 75);
-  kiv::yaz(blanks(4) + TypeWatch, false, 0, 0, kLead, 75);
-  if (!get(stringimiz)) return goTo<menuler>(3, true);
+  show(blanks(4) + TypeWatch);
+  if (!get(stringimiz)) return goTo<menuler>(Menu::Exit, true);
   kiv::screen().write("1");
   if (stringimiz == Watch) {
     saveRunCounter();
-    return goTo<menuler>(1, true);
+    return goTo<menuler>(Menu::Main, true);
   }
   newScreen();
-  kiv::yaz(kiv::linefeed(1), false, 0, 0, kLead, 75);
-  kiv::yaz(" " + DontYouWannaWatchTexts[kiv::Random(0, 2)], true, 10, 2000, kLead, 75);
-  return goTo<menuler>(0, false);
+  show(kiv::linefeed(1));
+  narrate(" " + DontYouWannaWatchTexts[kiv::Random(0, 2)]);
+  return goTo<menuler>(Menu::Start, false);
 }
 
 Next mainMenu(bool BGReset) {
@@ -46,8 +45,8 @@ Next mainMenu(bool BGReset) {
     if (row == 21) picture += version;
     picture += '\n';
   }
-  kiv::yaz(picture, false, 0, 0, kLead, 75);
-  main_menu.initialize(true, kSelected, kUnselected);
+  show(picture);
+  main_menu.initialize(true, kSelectedButton, kUnselectedButton);
   main_menu.add_button(MainMenuButtons_WakeUp, 60, 6);
   main_menu.add_button(MainMenuButtons_Help, 60, 10);
   main_menu.add_button(MainMenuButtons_Exit, 60, 14);
@@ -55,31 +54,30 @@ Next mainMenu(bool BGReset) {
     case 1:
       return goTo<puzzle1>();
     case 2:
-      return goTo<menuler>(2, true);
+      return goTo<menuler>(Menu::Help, true);
     default:
-      return goTo<menuler>(3, true);
+      return goTo<menuler>(Menu::Exit, true);
   }
 }
 
 Next helpScreen(bool BGReset) {
   if (BGReset) newScreen();
-  kiv::yaz(kiv::linefeed(3) + titleLine() + kiv::linefeed(2) + blanks(34) + "--" + MainMenuButtons_Help + "--" +
-               kiv::linefeed(3) + HelpScreen + kiv::linefeed(1),
-           false, 0, 0, kLead, 75);
+  show(kiv::linefeed(3) + titleLine() + kiv::linefeed(2) + blanks(34) + "--" + MainMenuButtons_Help + "--" +
+       kiv::linefeed(3) + HelpScreen + kiv::linefeed(1));
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
-  return goTo<menuler>(1, true);
+  return goTo<menuler>(Menu::Main, true);
 }
 
 Next exitScreen(bool BGReset) {
   if (BGReset) newScreen();
   const int k = kiv::Random(0, 4);
-  kiv::yaz(kiv::linefeed(5) + titleLine() + kiv::linefeed(4) + kLead + ExitTexts[k], false, 0, 0, kLead, 75);
+  show(kiv::linefeed(5) + titleLine() + kiv::linefeed(4) + kLead + ExitTexts[k]);
   const int y = kiv::getCursorPosY();
-  yesorno_menu.initialize(false, kSelected, kUnselected);
+  yesorno_menu.initialize(false, kSelectedButton, kUnselectedButton);
   yesorno_menu.add_button(str_Yes, 28, y + 2);
   yesorno_menu.add_button(str_No, 38 + static_cast<int>(str_Yes.size()), y + 2);
   if (yesorno_menu.draw() == 1) return endProgram(1);
-  return goTo<menuler>(1, true);
+  return goTo<menuler>(Menu::Main, true);
 }
 
 }  // namespace
@@ -89,17 +87,16 @@ void newScreen() {
   kiv::Clear();
 }
 
-Next menuler(int menu, bool BGReset) {
+Next menuler(Menu menu, bool BGReset) {
   switch (menu) {
-    case 0:
+    case Menu::Start:
       return startScreen(BGReset);
-    case 1:
+    case Menu::Main:
       return mainMenu(BGReset);
-    case 2:
+    case Menu::Help:
       return helpScreen(BGReset);
-    case 3:
+    case Menu::Exit:
       return exitScreen(BGReset);
-    default:
-      return noScreen();
   }
+  return noScreen();
 }

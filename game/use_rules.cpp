@@ -1,65 +1,55 @@
-// What using an object does: the game's fixed rules, each for one object in
-// one room.
-#include <string>
+// Using an object: what the table of rules says it does.
+#include "game/use_rules.h"
 
 #include "game/game_state.h"
+#include "game/narration.h"
 #include "game/screens.h"
 #include "kiv/kiv_engine.h"
 
 namespace {
 
-// The game's objects and rooms that the rules name.
-constexpr int kFirstRoom = 1, kSecondRoom = 2, kLastRoom = 3;
-constexpr int kLightSwitchA = 1, kLightSwitchB = 3;
-constexpr int kAnswersA = 4, kAnswersB = 5;
-constexpr int kPassageToSecond = 6, kPassageToLast = 8, kWayOut = 9;
+void tell(const char* text) { narrate(text, 3000); }
 
-void tell(const char* text) { kiv::yaz(text, true, 10, 3000, "   ", 75); }
-
-// Switches the light of the first room with one of its two switches: the
-// room follows the switch used last.
-Next toggleLight(int ObjectCode) {
-  objects& light = esya[ObjectCode];
+// Switches the light of `room` with one of its switches: the room follows
+// the switch used last.
+Next switchLight(ObjectCode switchUsed, RoomCode room) {
+  objects& light = esya[switchUsed];
   const bool wasOn = light.getIsThatActive();
   tell(wasOn ? light.getDeactivatingText(kiv::Random(0, 2)) : light.getActivatingText(kiv::Random(0, 2)));
-  oda[kFirstRoom].setIsThatDark(wasOn);
+  oda[room].setIsThatDark(wasOn);
   light.setIsThatActive(!wasOn);
-  return goTo<ShowRoom>(kFirstRoom, false);
+  return goTo<ShowRoom>(room, false);
 }
 
 // The object's answer, then the room it leads to.
-Next answerThenRoom(int ObjectCode, int RoomCode) {
-  tell(esya[ObjectCode].getActivatingText(kiv::Random(0, 2)));
-  return goTo<ShowRoom>(RoomCode, false);
+Next answerThenRoom(ObjectCode object, RoomCode room) {
+  tell(esya[object].getActivatingText(kiv::Random(0, 2)));
+  return goTo<ShowRoom>(room, false);
 }
 
-Next completeGame() {
-  tell(esya[kWayOut].getActivatingText(kiv::Random(0, 2)));
+Next completeGame(ObjectCode wayOut) {
+  tell(esya[wayOut].getActivatingText(kiv::Random(0, 2)));
   kiv::biip(2);
-  kiv::yaz(kiv::linefeed(2) + YouCompletedTheGame, true, 10, 2000, "   ", 75);
+  narrate(kiv::linefeed(2) + YouCompletedTheGame);
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
-  return goTo<menuler>(1, true);
+  return goTo<menuler>(Menu::Main, true);
 }
 
 }  // namespace
 
-Next kullan(int ObjectCode, int RoomCode) {
+Next kullan(ObjectCode object, RoomCode room) {
   newScreen();
-  kiv::yaz(kiv::linefeed(2), false, 0, 0, "   ", 75);
-  switch (RoomCode) {
-    case kFirstRoom:
-      if (ObjectCode == kLightSwitchA || ObjectCode == kLightSwitchB) return toggleLight(ObjectCode);
-      if (ObjectCode == kAnswersA || ObjectCode == kAnswersB) return answerThenRoom(ObjectCode, kFirstRoom);
-      if (ObjectCode == kPassageToSecond) return answerThenRoom(ObjectCode, kSecondRoom);
-      break;
-    case kSecondRoom:
-      if (ObjectCode == kPassageToLast) return answerThenRoom(ObjectCode, kLastRoom);
-      break;
-    case kLastRoom:
-      if (ObjectCode == kWayOut) return completeGame();
-      break;
-    default:
-      break;
+  show(kiv::linefeed(2));
+  const std::optional<UseRule> rule = useRuleFor(object, room);
+  if (!rule) return noScreen();
+  switch (rule->effect) {
+    case UseEffect::SwitchLight:
+      return switchLight(object, rule->then);
+    case UseEffect::Answer:
+    case UseEffect::LeadOn:
+      return answerThenRoom(object, rule->then);
+    case UseEffect::Complete:
+      return completeGame(object);
   }
   return noScreen();
 }

@@ -5,7 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "game/language.h"
+#include "game/interface_strings.h"
 #include "kiv/codepage.h"
 #include "tools/typeable.h"
 #include "tools/xml_source.h"

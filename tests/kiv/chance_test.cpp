@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "kiv/background.h"
+#include "game/background.h"
 #include "kiv/kiv_engine.h"
 #include "kiv/virtual_device.h"
 

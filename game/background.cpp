@@ -1,5 +1,5 @@
 // Picking the next screen colour.
-#include "kiv/background.h"
+#include "game/background.h"
 
 #include <algorithm>
 
