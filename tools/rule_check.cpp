@@ -1,55 +1,77 @@
-// The game's fixed rules of using objects, and what they need of the world.
+// What the game's rules of using objects need of the world: the rooms they
+// lead through, and each rule's object, usable, in its room.
+#include <set>
 #include <string>
 
+#include "game/use_rules.h"
 #include "tools/world_check.h"
 
 namespace worldtool {
 namespace {
 
-struct Rule {
-  int object;
-  int room;
-  const char* does;
-};
+std::string ruleText(const UseRule& rule) {
+  std::string does;
+  switch (rule.effect) {
+    case UseEffect::SwitchLight:
+      does = "switches room " + std::to_string(indexOf(rule.then)) + "'s light";
+      break;
+    case UseEffect::Answer:
+      does = "gives its text";
+      break;
+    case UseEffect::LeadOn:
+      does = "leads to room " + std::to_string(indexOf(rule.then));
+      break;
+    case UseEffect::Complete:
+      does = "completes the game";
+      break;
+  }
+  return "using object " + std::to_string(indexOf(rule.object)) + " in room " + std::to_string(indexOf(rule.room)) +
+         " " + does;
+}
 
-// Mirrors the game's table of using objects: object, room, what using it there does.
-constexpr Rule kRules[] = {
-    {1, 1, "switches room 1's light"}, {3, 1, "switches room 1's light"},
-    {4, 1, "gives its text"},          {5, 1, "gives its text"},
-    {6, 1, "leads to room 2"},         {8, 2, "leads to room 3"},
-    {9, 3, "completes the game"},
-};
-
-std::string ruleText(const Rule& rule) {
-  return "using object " + std::to_string(rule.object) + " in room " + std::to_string(rule.room) + " " + rule.does;
+// "1, 2 and 3"
+std::string listed(const std::set<int>& codes) {
+  std::string text;
+  std::size_t i = 0;
+  for (const int code : codes) {
+    text += (i == 0 ? "" : i + 1 == codes.size() ? " and " : ", ") + std::to_string(code);
+    ++i;
+  }
+  return text;
 }
 
 }  // namespace
 
 void checkRules(const Records& rooms, const Records& objects, Problems& problems) {
-  for (int room = 1; room <= 3; ++room) {
+  std::set<int> ruleRooms;
+  for (const UseRule& rule : kUseRules) {
+    ruleRooms.insert(indexOf(rule.room));
+    if (rule.then != kNoRoom) ruleRooms.insert(indexOf(rule.then));
+  }
+  for (const int room : ruleRooms) {
     if (rooms.count(room)) continue;
     problems.push_back({"rooms/" + std::to_string(room) + ".room", 0,
-                        "not loaded, but the game's rules lead the player through rooms 1, 2 and 3"});
+                        "not loaded, but the game's rules lead the player through rooms " + listed(ruleRooms)});
   }
   const RecordLayout& roomFormat = roomLayout();
   const RecordLayout& objectFormat = objectLayout();
-  for (const Rule& rule : kRules) {
-    const auto object = objects.find(rule.object);
+  for (const UseRule& rule : kUseRules) {
+    const int objectCode = indexOf(rule.object);
+    const auto object = objects.find(objectCode);
     if (object == objects.end()) {
-      problems.push_back({"objects/" + std::to_string(rule.object) + ".object", 0, "not loaded, but " + ruleText(rule)});
+      problems.push_back({"objects/" + std::to_string(objectCode) + ".object", 0, "not loaded, but " + ruleText(rule)});
     } else if (object->second.numbersValid && object->second.number(objectFormat, "CanInteract").value != 1) {
       problems.push_back({object->second.file, object->second.number(objectFormat, "CanInteract").line,
                           "CanInteract must be 1: " + ruleText(rule)});
     }
-    const auto room = rooms.find(rule.room);
+    const auto room = rooms.find(indexOf(rule.room));
     if (room == rooms.end() || !room->second.numbersValid) continue;
     const int first = roomFormat.indexOf("Contents 1");
     bool there = false;
-    for (int slot = first; slot < first + 10; ++slot) there = there || room->second.numbers[slot].value == rule.object;
+    for (int slot = first; slot < first + 10; ++slot) there = there || room->second.numbers[slot].value == objectCode;
     if (!there) {
       problems.push_back({room->second.file, room->second.numbers[first].line,
-                          "object " + std::to_string(rule.object) + " must lie in Contents (the lit room): " +
+                          "object " + std::to_string(objectCode) + " must lie in Contents (the lit room): " +
                               ruleText(rule)});
     }
   }

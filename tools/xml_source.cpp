@@ -19,16 +19,7 @@ int XmlSource::lineAt(std::ptrdiff_t offset) const {
   return 1 + static_cast<int>(std::count(file_.utf8.begin(), file_.utf8.begin() + offset, '\n'));
 }
 
-pugi::xml_node XmlSource::find(const std::string& path) const {
-  pugi::xml_node node = document_;
-  std::size_t start = 0;
-  while (node && start <= path.size()) {
-    const std::size_t end = std::min(path.find('/', start), path.size());
-    node = node.child(path.substr(start, end - start).c_str());
-    start = end + 1;
-  }
-  return node;
-}
+pugi::xml_node XmlSource::find(const std::string& path) const { return document_.first_element_by_path(path.c_str()); }
 
 int XmlSource::lineOf(const pugi::xml_node& node) const { return node ? lineAt(node.offset_debug()) : 0; }
 
