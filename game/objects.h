@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "game/record_fields.h"
+
 class objects {
  public:
   objects();
@@ -41,30 +43,61 @@ class objects {
   int getObjectToCombine() { return ObjectToCombine; }
   int getNewObjectAfterCombination() { return NewObjectAfterCombination; }
 
+  // Walks every field in the order the document holds them (record_fields.h).
+  template <class Visitor>
+  void visitDocument(Visitor& v) {
+    v.ignoredLine();
+    v.line("Name", Name, sizeof Name);
+    v.lines("Description", Description);
+    v.lines("ExamineText", ExamineText);
+    v.lines("PickingUpText", PickingUpText);
+    v.lines("WhenYouLeaveText", WhenYouLeaveText);
+    v.lines("LeftDescription", LeftDescription);
+    v.line("TakeIntoHandsTitle", TakeIntoHandsTitle, sizeof TakeIntoHandsTitle);
+    v.line("TookIntoHandsText", TookIntoHandsText, sizeof TookIntoHandsText);
+    v.line("PutIntoPocketsText", PutIntoPocketsText, sizeof PutIntoPocketsText);
+    v.lines("HoldingText", HoldingText);
+    v.lines("UnableToCombineText", UnableToCombineText);
+    v.lines("CombinationText", CombinationText);
+    v.line("InteractTitle", InteractTitle, sizeof InteractTitle);
+    v.lines("ActivatingText", ActivatingText);
+    v.line("PassivationTitle", PassivationTitle, kLabelKeep);  // a label like the others, in a wider field
+    v.lines("DeactivatingText", DeactivatingText);
+    v.lines("InteractionWithAnotherObjectText", InteractionWithAnotherObjectText);
+    v.flag("CanPickUp", CanPickUp);
+    v.flag("CanInteract", CanInteract);
+    v.codes("PasserObject", PasserObject, CodeKind::Object);
+    v.flag("IsThatActive", IsThatActive);
+    v.codes("ObjectToInteract", ObjectToInteract, CodeKind::Object);
+    v.codes("ObjectToCombine", ObjectToCombine, CodeKind::Object);
+    v.codes("NewObjectAfterCombination", NewObjectAfterCombination, CodeKind::Object);
+    v.codes("Contents", Contents, CodeKind::Object);
+  }
+
  private:
-  char Name[20] = {};
-  char Description[5][500] = {};
-  char ExamineText[5][500] = {};
+  char Name[kLabelKeep] = {};
+  char Description[5][kTextKeep] = {};
+  char ExamineText[5][kTextKeep] = {};
   bool CanPickUp = false;
-  char PickingUpText[3][500] = {};
+  char PickingUpText[3][kTextKeep] = {};
   bool CanInteract = false;
-  char InteractTitle[20] = {};
+  char InteractTitle[kLabelKeep] = {};
   bool IsThatActive = false;
-  char ActivatingText[3][500] = {};
-  char DeactivatingText[3][500] = {};
-  char WhenYouLeaveText[3][500] = {};
-  char LeftDescription[3][500] = {};
-  char TakeIntoHandsTitle[20] = {};
-  char TookIntoHandsText[500] = {};
-  char PutIntoPocketsText[500] = {};
-  char UnableToCombineText[3][500] = {};
-  char CombinationText[3][500] = {};
-  char PassivationTitle[500] = {};
-  char InteractionWithAnotherObjectText[3][500] = {};
+  char ActivatingText[3][kTextKeep] = {};
+  char DeactivatingText[3][kTextKeep] = {};
+  char WhenYouLeaveText[3][kTextKeep] = {};
+  char LeftDescription[3][kTextKeep] = {};
+  char TakeIntoHandsTitle[kLabelKeep] = {};
+  char TookIntoHandsText[kTextKeep] = {};
+  char PutIntoPocketsText[kTextKeep] = {};
+  char UnableToCombineText[3][kTextKeep] = {};
+  char CombinationText[3][kTextKeep] = {};
+  char PassivationTitle[kTextKeep] = {};
+  char InteractionWithAnotherObjectText[3][kTextKeep] = {};
   int ObjectToInteract = 0;
   int ObjectToCombine = 0;
   int NewObjectAfterCombination = 0;
   int Contents[5] = {};
-  char HoldingText[5][500] = {};
+  char HoldingText[5][kTextKeep] = {};
   int PasserObject = 0;
 };

@@ -7,6 +7,8 @@
 #include <istream>
 #include <string>
 
+#include "game/record_fields.h"
+
 // Opens the document at `path` for reading; false when there is none. Only a
 // regular file is a document (a folder or a pipe of that name is not).
 bool openDocument(const std::string& path, std::ifstream& in);
@@ -34,4 +36,26 @@ class RecordReader {
  private:
   std::istream& in_;
   bool numbersFailed_ = false;
+};
+
+// Fills a record from its document: the visitor of record_fields.h that
+// the loaders use.
+class DocumentReader {
+ public:
+  explicit DocumentReader(std::istream& in) : in_(in) {}
+  void ignoredLine() { in_.skipLine(); }
+  void line(const char*, char* field, std::size_t keep) { in_.text(field, keep); }
+  template <std::size_t Variants, std::size_t Keep>
+  void lines(const char*, char (&fields)[Variants][Keep]) {
+    for (auto& field : fields) in_.text(field, Keep);
+  }
+  void flag(const char*, bool& field) { in_.flag(field); }
+  void codes(const char*, int& field, CodeKind) { in_.code(field); }
+  template <std::size_t N>
+  void codes(const char*, int (&fields)[N], CodeKind) {
+    for (int& field : fields) in_.code(field);
+  }
+
+ private:
+  RecordReader in_;
 };

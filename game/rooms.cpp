@@ -16,18 +16,8 @@ bool rooms::initialize(std::string folder, int number) {
   const std::string dosyaadi = folder + std::to_string(number) + ".room";
   std::ifstream Inny;
   if (!openDocument(dosyaadi, Inny)) return false;
-  RecordReader in(Inny);
-  in.skipLine();
-  in.text(Name, sizeof Name);
-  for (auto& text : Description) in.text(text, sizeof text);
-  for (auto& text : LinkedDescription) in.text(text, sizeof text);
-  for (auto& text : DescriptionWhileLocked) in.text(text, sizeof text);
-  for (auto& text : DescriptionWhileDark) in.text(text, sizeof text);
-  in.flag(IsThatLocked);
-  in.flag(IsThatDark);
-  for (int& link : Links) in.code(link);
-  for (int& code : Contents) in.code(code);
-  for (int& code : ContentsWhileDark) in.code(code);
+  DocumentReader reader(Inny);
+  visitDocument(reader);
   return true;
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+
+#include "game/record_fields.h"
 #include <vector>
 
 class rooms {
@@ -39,16 +41,32 @@ class rooms {
   // Removes one entry equal to `ObjectNumber` from the left items, if any.
   void removeLeftItem(int ObjectNumber);
 
+  // Walks every field in the order the document holds them (record_fields.h).
+  template <class Visitor>
+  void visitDocument(Visitor& v) {
+    v.ignoredLine();
+    v.line("Name", Name, sizeof Name);
+    v.lines("Description", Description);
+    v.lines("LinkedDescription", LinkedDescription);
+    v.lines("DescriptionWhileLocked", DescriptionWhileLocked);
+    v.lines("DescriptionWhileDark", DescriptionWhileDark);
+    v.flag("IsThatLocked", IsThatLocked);
+    v.flag("IsThatDark", IsThatDark);
+    v.codes("Links", Links, CodeKind::Room);
+    v.codes("Contents", Contents, CodeKind::Object);
+    v.codes("ContentsWhileDark", ContentsWhileDark, CodeKind::Object);
+  }
+
  private:
-  char Name[20] = {};
-  char Description[5][500] = {};
-  char DescriptionWhileDark[5][500] = {};
-  char DescriptionWhileLocked[5][500] = {};
+  char Name[kLabelKeep] = {};
+  char Description[5][kTextKeep] = {};
+  char DescriptionWhileDark[5][kTextKeep] = {};
+  char DescriptionWhileLocked[5][kTextKeep] = {};
   bool IsThatLocked = false;
   bool IsThatDark = false;
   int Contents[10] = {};
   int ContentsWhileDark[10] = {};
   int Links[10] = {};
-  char LinkedDescription[5][500] = {};
+  char LinkedDescription[5][kTextKeep] = {};
   std::vector<int> LeftItems;
 };

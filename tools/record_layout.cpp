@@ -1,13 +1,45 @@
-// The room and object document layouts, as the game's loaders read them.
+// The room and object document layouts, read off the game's own records.
 #include "tools/record_layout.h"
 
 #include <algorithm>
+#include <memory>
+
+#include "game/objects.h"
+#include "game/rooms.h"
 
 namespace worldtool {
 namespace {
 
-void addCodes(std::vector<NumberField>& numbers, const std::string& name, int count, NumberKind kind) {
-  for (int i = 1; i <= count; ++i) numbers.push_back({name + " " + std::to_string(i), kind});
+// Builds a layout by walking a record's fields (see game/record_fields.h).
+class LayoutBuilder {
+ public:
+  explicit LayoutBuilder(RecordLayout& layout) : layout_(layout) {}
+  void ignoredLine() { ++layout_.textLines; }
+  void line(const char*, const char*, std::size_t keep) {
+    if (++layout_.textLines == 2 || keep - 1 == kShortLimit) layout_.shortLines.push_back(layout_.textLines);
+  }
+  template <std::size_t Variants, std::size_t Keep>
+  void lines(const char*, char (&)[Variants][Keep]) {
+    layout_.textLines += static_cast<int>(Variants);
+  }
+  void flag(const char* name, bool&) { layout_.numbers.push_back({name, NumberKind::Flag}); }
+  void codes(const char* name, int&, CodeKind kind) { layout_.numbers.push_back({name, kindOf(kind)}); }
+  template <std::size_t N>
+  void codes(const char* name, int (&)[N], CodeKind kind) {
+    for (std::size_t i = 1; i <= N; ++i) layout_.numbers.push_back({name + (" " + std::to_string(i)), kindOf(kind)});
+  }
+
+ private:
+  static NumberKind kindOf(CodeKind kind) { return kind == CodeKind::Room ? NumberKind::RoomCode : NumberKind::ObjectCode; }
+  RecordLayout& layout_;
+};
+
+template <class Record>
+RecordLayout layoutOf(RecordLayout layout) {
+  const auto record = std::make_unique<Record>();  // some 20 KB: not on the stack
+  LayoutBuilder builder(layout);
+  record->visitDocument(builder);
+  return layout;
 }
 
 }  // namespace
@@ -25,32 +57,12 @@ int RecordLayout::indexOf(const std::string& field) const {
 }
 
 const RecordLayout& roomLayout() {
-  static const RecordLayout layout = [] {
-    // 1 ignored, 2 name, 3-7 lit, 8-12 links, 13-17 locked, 18-22 dark.
-    RecordLayout room{"room", "rooms", 22, {2}, {}, false};
-    room.numbers = {{"IsThatLocked", NumberKind::Flag}, {"IsThatDark", NumberKind::Flag}};
-    addCodes(room.numbers, "Links", 10, NumberKind::RoomCode);
-    addCodes(room.numbers, "Contents", 10, NumberKind::ObjectCode);
-    addCodes(room.numbers, "ContentsWhileDark", 10, NumberKind::ObjectCode);
-    return room;
-  }();
+  static const RecordLayout layout = layoutOf<rooms>({"room", "rooms", 0, {}, {}, false});
   return layout;
 }
 
 const RecordLayout& objectLayout() {
-  static const RecordLayout layout = [] {
-    // Labels: 22 take into hands, 36 activate, 40 deactivate.
-    RecordLayout object{"object", "objects", 46, {2, 22, 36, 40}, {}, true};
-    object.numbers = {{"CanPickUp", NumberKind::Flag},
-                      {"CanInteract", NumberKind::Flag},
-                      {"PasserObject", NumberKind::ObjectCode},
-                      {"IsThatActive", NumberKind::Flag},
-                      {"ObjectToInteract", NumberKind::ObjectCode},
-                      {"ObjectToCombine", NumberKind::ObjectCode},
-                      {"NewObjectAfterCombination", NumberKind::ObjectCode}};
-    addCodes(object.numbers, "Contents", 5, NumberKind::ObjectCode);
-    return object;
-  }();
+  static const RecordLayout layout = layoutOf<objects>({"object", "objects", 0, {}, {}, true});
   return layout;
 }
 
