@@ -16,6 +16,7 @@
 
 #include "game/game_state.h"
 #include "game/narration.h"
+#include "kiv/write_all.h"
 
 namespace {
 
@@ -24,17 +25,6 @@ constexpr const char* kProgressFile = "game.dat";
 // A file that exists but could not be read whole is never written over:
 // what the parser could not read would be lost.
 bool g_unreadable = false;
-
-bool writeAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 // The permissions the new file gets: the old file's, or the usual ones.
 mode_t modeFor(const char* path) {
@@ -63,7 +53,7 @@ void replaceFile(const char* linkOrPath, const std::string& bytes) {
   std::string temporary = target + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return;  // a read-only folder
-  const bool written = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool written = ::fchmod(fd, modeFor(path)) == 0 && kiv::writeAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temporary.c_str(), path) != 0) ::unlink(temporary.c_str());
 }
