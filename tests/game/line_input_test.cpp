@@ -1,7 +1,7 @@
 // The one-word line editor.
 #include "game/line_input.h"
 
-#include "unit_support.h"
+#include "game_unit.h"
 
 namespace {
 
