@@ -6,6 +6,7 @@
 namespace {
 
 using Records = GameUnit;
+using namespace std::string_literals;
 
 // The numbers `from` to `to`, a blank between them.
 std::string numbers(int from, int to) {
@@ -15,20 +16,19 @@ std::string numbers(int from, int to) {
 }
 
 TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEndsAndLongLinesKeepTheirStart) {
-  for (const bool crlf : {false, true}) {
-    world.lineEnd = crlf ? "\r\n" : "\n";
+  for (const char* lineEnd : {"\n", "\r\n"}) {
+    world.lineEnd = lineEnd;
     world.write("rooms/1.room", {{"Name", "ABCDEFGHIJKLMNOPQRSTUVWXY"}, {"Description 1", std::string(600, 'x')},
-                                 {"IsThatDark", crlf ? "\t1 \n" : "1"}, {"Links", numbers(1, 10)},
-                                 {"Contents", numbers(11, 20)}, {"ContentsWhileDark", numbers(21, 30)}});
+                                 {"IsThatDark", "\t1 \n"}, {"Links", numbers(1, 10)}, {"Contents", numbers(11, 20)},
+                                 {"ContentsWhileDark", numbers(21, 30)}});
     ASSERT_TRUE(oda[1].initialize("rooms/", 1));
     EXPECT_STREQ(oda[1].getName(), "ABCDEFGHIJKLMNOPQRS");
-    for (int i = 0; i < 5; ++i) {
-      const std::string n = " " + std::to_string(i + 1);
-      EXPECT_EQ(std::tuple(oda[1].getDescription(i), oda[1].getLinkedDescription(i),
-                           oda[1].getDescriptionWhileLocked(i), oda[1].getDescriptionWhileDark(i)),
-                std::tuple(i == 0 ? std::string(499, 'x') : "Description" + n, "LinkedDescription" + n,
-                           "DescriptionWhileLocked" + n, "DescriptionWhileDark" + n));
-    }
+    // Each block's last line: a block read too short, too long or in another block's place shows.
+    EXPECT_EQ(std::tuple(oda[1].getDescription(0), oda[1].getDescription(1), oda[1].getDescription(4),
+                         oda[1].getLinkedDescription(4), oda[1].getDescriptionWhileLocked(4),
+                         oda[1].getDescriptionWhileDark(4)),
+              std::tuple(std::string(499, 'x'), "Description 2"s, "Description 5"s, "LinkedDescription 5"s,
+                         "DescriptionWhileLocked 5"s, "DescriptionWhileDark 5"s));
     EXPECT_EQ(std::pair(oda[1].getIsThatLocked(), oda[1].getIsThatDark()), std::pair(false, true));
     for (int i = 0; i < 10; ++i)
       EXPECT_EQ(std::tuple(oda[1].getLink(i), oda[1].getContents(i), oda[1].getContentsWhileDark(i)),
@@ -42,7 +42,7 @@ TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsSta
                                    {"ObjectToCombine", "4"}, {"NewObjectAfterCombination", "5"}});
   ASSERT_TRUE(esya[1].initialize("objects/", 1));
   objects& o = esya[1];
-  // Each block's last line: a block read too short, too long or in another block's place shows.
+  // Each block's last line, as in rooms.
   const std::pair<std::string, std::string> texts[] = {{o.getName(), "OBJECT1"}, {o.getDescription(4), "Description 5"},
       {o.getExamineText(4), "ExamineText 5"}, {o.getPickingUpText(2), "PickingUpText 3"},
       {o.getWhenYouLeaveText(2), "WhenYouLeaveText 3"}, {o.getLeftDescription(2), "LeftDescription 3"},
@@ -58,17 +58,7 @@ TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsSta
             std::tuple(true, false, true, 3, 4, 5));
 }
 
-TEST_F(Records, AShortDocumentLeavesTheRestEmptyAndAMissingOneChangesNothing) {
-  folder.write("rooms/2.room", "h\nKisa\nline 3");
-  rooms cut;
-  ASSERT_TRUE(cut.initialize("rooms/", 2));
-  EXPECT_EQ(std::tuple(cut.getDescription(0), cut.getDescriptionWhileDark(4), cut.getContents(0)),
-            std::tuple(std::string("line 3"), std::string(), 0));
-  EXPECT_FALSE(cut.initialize("rooms/", 3));
-  EXPECT_STREQ(cut.getName(), "Kisa");
-}
-
-TEST_F(Records, CodesOutsideTheTablesAreEmptySlotsAndABadNumberEndsTheReading) {
+TEST_F(Records, CodesOutsideTheTablesAreEmptySlotsABadNumberEndsTheReadingAndAShortDocumentLeavesTheRestEmpty) {
   world.write("rooms/1.room", {{"Links", "100 -1 99 5"}, {"Contents", "7 x 8"}});
   ASSERT_TRUE(oda[1].initialize("rooms/", 1));
   EXPECT_EQ(std::vector({oda[1].getLink(0), oda[1].getLink(1), oda[1].getLink(2), oda[1].getLink(3)}),
@@ -77,6 +67,13 @@ TEST_F(Records, CodesOutsideTheTablesAreEmptySlotsAndABadNumberEndsTheReading) {
   world.write("rooms/2.room", {{"IsThatDark", "2"}, {"Links", "4"}});
   ASSERT_TRUE(oda[1].initialize("rooms/", 2));
   EXPECT_EQ(std::pair(oda[1].getIsThatDark(), oda[1].getLink(0)), std::pair(true, 0));  // 2: true, and the end
+  folder.write("rooms/3.room", "h\nKisa\nline 3");
+  rooms cut;
+  ASSERT_TRUE(cut.initialize("rooms/", 3));
+  EXPECT_EQ(std::tuple(cut.getDescription(0), cut.getDescriptionWhileDark(4), cut.getContents(0)),
+            std::tuple(std::string("line 3"), std::string(), 0));
+  EXPECT_FALSE(cut.initialize("rooms/", 4));  // missing: changes nothing
+  EXPECT_STREQ(cut.getName(), "Kisa");
 }
 
 TEST_F(Records, LoadingStopsAtTheFirstGapAndAtCode99) {

@@ -14,68 +14,61 @@ namespace testworld {
 namespace {
 
 struct Line {
-  Line(std::vector<std::string> fields = {}, std::string before = "", std::string after = "", std::string opens = "")
-      : fields(std::move(fields)), before(std::move(before)), after(std::move(after)), opens(std::move(opens)) {}
   std::vector<std::string> fields;  // written on the line, a blank between them
   std::string before, after;        // around them
   std::string opens;                // the path of the element the line opens
-  bool numbers = false;             // the fields are numbers, 0 unless given
+  bool numbers;                     // the fields are numbers, 0 unless given
 };
 using Layout = std::vector<Line>;
 
-struct TextField {
-  const char* name;
-  int lines;
-};
+// The text lines of room and object documents in the loaders' order: a field
+// of one line, or a field and its number of lines.
+const char* const kRoomTexts = "Header Name Description:5 LinkedDescription:5 DescriptionWhileLocked:5 "
+                               "DescriptionWhileDark:5";
+const char* const kObjectTexts = "Header Name Description:5 ExamineText:5 PickingUpText:3 WhenYouLeaveText:3 "
+    "LeftDescription:3 TakeIntoHandsTitle TookIntoHandsText PutIntoPocketsText HoldingText:5 UnableToCombineText:3 "
+    "CombinationText:3 InteractTitle ActivatingText:3 PassivationTitle DeactivatingText:3 "
+    "InteractionWithAnotherObjectText:3";
 
-// The text lines of room and object documents, in the order the loaders read them.
-constexpr TextField kRoomTexts[] = {{"Header", 1}, {"Name", 1}, {"Description", 5}, {"LinkedDescription", 5},
-                                    {"DescriptionWhileLocked", 5}, {"DescriptionWhileDark", 5}};
-constexpr TextField kObjectTexts[] = {
-    {"Header", 1}, {"Name", 1}, {"Description", 5}, {"ExamineText", 5}, {"PickingUpText", 3},
-    {"WhenYouLeaveText", 3}, {"LeftDescription", 3}, {"TakeIntoHandsTitle", 1}, {"TookIntoHandsText", 1},
-    {"PutIntoPocketsText", 1}, {"HoldingText", 5}, {"UnableToCombineText", 3}, {"CombinationText", 3},
-    {"InteractTitle", 1}, {"ActivatingText", 3}, {"PassivationTitle", 1}, {"DeactivatingText", 3},
-    {"InteractionWithAnotherObjectText", 3}};
-
-// Text lines, then the world tool's numbers: the single ones on one line,
-// each numbered list ("Links 1" ...) on a line of its own.
-template <std::size_t N>
-Layout recordLayout(const TextField (&texts)[N], const worldtool::RecordLayout& numbers) {
+// The text lines, then the world tool's numbers: the single ones on one
+// line, each numbered list ("Links 1" ...) on a line of its own.
+Layout recordLayout(const char* texts, const worldtool::RecordLayout& numbers) {
   Layout layout;
-  for (const auto& [name, lines] : texts)
-    for (int i = 1; i <= lines; ++i) layout.push_back({{lines == 1 ? name : name + (" " + std::to_string(i))}});
+  std::istringstream in(texts);
+  for (std::string field; in >> field;) {
+    const std::size_t colon = field.find(':');
+    if (colon == std::string::npos) layout.push_back({{field}, "", "", "", false});
+    for (int i = 1; colon != std::string::npos && i <= std::stoi(field.substr(colon + 1)); ++i)
+      layout.push_back({{field.substr(0, colon) + " " + std::to_string(i)}, "", "", "", false});
+  }
   if (static_cast<int>(layout.size()) != numbers.textLines) throw std::logic_error("text lines miscounted");
   for (const worldtool::NumberField& field : numbers.numbers) {
-    if (!layout.back().numbers || field.name.ends_with(" 1")) layout.emplace_back().numbers = true;
+    if (!layout.back().numbers || field.name.ends_with(" 1")) layout.push_back({{}, "", "", "", true});
     layout.back().fields.push_back(field.name);
   }
   return layout;
 }
 
-// Each element of `paths` on a line of its own, inside its parents.
-void addElements(Layout& layout, const std::vector<std::string>& paths, const std::string& parent) {
-  std::vector<std::string> names;
+// The elements of `paths` under `parent`, each on a line of its own inside its
+// parents: with no parent, the whole file after its declaration.
+Layout xmlLayout(const std::vector<std::string>& paths, const std::string& parent = "") {
+  Layout layout;
+  if (parent.empty()) layout.push_back({{"?xml"}, "<?xml ", "?>", "", false});
+  std::vector<std::string> done;
   for (const std::string& path : paths) {
     if (!path.starts_with(parent)) continue;
     const std::string name = path.substr(parent.size(), path.find('/', parent.size()) - parent.size());
-    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
-  }
-  for (const std::string& name : names) {
-    const std::string path = parent + name;
-    if (std::find(paths.begin(), paths.end(), path) != paths.end()) {
-      layout.push_back({{path}, "<" + name + ">", "</" + name + ">"});
+    if (std::find(done.begin(), done.end(), name) != done.end()) continue;
+    done.push_back(name);
+    if (path == parent + name) {
+      layout.push_back({{path}, "<" + name + ">", "</" + name + ">", "", false});
       continue;
     }
-    layout.push_back({{}, "<" + name + ">", "", path});
-    addElements(layout, paths, path + "/");
-    layout.push_back({{}, "</" + name + ">"});
+    const Layout inner = xmlLayout(paths, parent + name + "/");
+    layout.push_back({{}, "<" + name + ">", "", parent + name, false});
+    layout.insert(layout.end(), inner.begin(), inner.end());
+    layout.push_back({{}, "</" + name + ">", "", "", false});
   }
-}
-
-Layout xmlLayout(const std::vector<std::string>& paths) {
-  Layout layout{{{"?xml"}, "<?xml ", "?>"}};
-  addElements(layout, paths, "");
   return layout;
 }
 
@@ -84,18 +77,8 @@ const Layout& layoutOf(const std::string& file) {
   static const Layout object = recordLayout(kObjectTexts, worldtool::objectLayout());
   static const Layout language = xmlLayout(interfaceStringPaths());
   static const Layout progress = xmlLayout({"RunningTime", "version"});
-  if (file == "tr.lng") return language;
-  if (file == "game.dat") return progress;
+  if (file == "tr.lng" || file == "game.dat") return file == "tr.lng" ? language : progress;
   return file.ends_with(".room") ? room : object;
-}
-
-// The index of the line that holds `field` or opens the element at that path.
-std::size_t lineIndex(const Layout& layout, const std::string& field) {
-  for (std::size_t line = 0; line < layout.size(); ++line) {
-    const std::vector<std::string>& fields = layout[line].fields;
-    if (layout[line].opens == field || std::find(fields.begin(), fields.end(), field) != fields.end()) return line;
-  }
-  throw std::invalid_argument("no field " + field);
 }
 
 }  // namespace
@@ -104,10 +87,9 @@ void WorldWriter::write(const std::string& file, const Fields& fields) {
   const Layout& layout = layoutOf(file);
   Fields& values = values_[file];
   if (values.empty()) {
-    const std::string code = std::filesystem::path(file).stem().string();
     const Fields special{{"?xml", "version=\"1.0\" encoding=\"UTF-8\""}, {"Introduction/Watch", "IZLE"},
                          {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", "1.0"},
-                         {"Name", (file.ends_with(".room") ? "ROOM" : "OBJECT") + code}};
+                         {"Name", (file.ends_with(".room") ? "ROOM" : "OBJECT") + std::filesystem::path(file).stem().string()}};
     for (const Line& line : layout)
       for (const std::string& field : line.fields)
         values[field] = special.count(field) ? special.at(field) : line.numbers ? "0" : field;
@@ -117,26 +99,31 @@ void WorldWriter::write(const std::string& file, const Fields& fields) {
       values[field] = value;
       continue;
     }
-    std::istringstream list(value);
+    std::istringstream list(value);  // numbers for "field 1", "field 2" ...
     int count = 0;
     for (std::string number; list >> number;) values.at(field + " " + std::to_string(++count)) = number;
     if (count == 0) throw std::invalid_argument("no field " + field);
   }
   std::string text;
   for (const Line& line : layout) {
-    text += line.before;
-    for (const std::string& field : line.fields) text += values[field] + (&field == &line.fields.back() ? "" : " ");
-    text += line.after + lineEnd;
+    std::string joined;
+    for (const std::string& field : line.fields) joined += (joined.empty() ? "" : " ") + values[field];
+    text += line.before + joined + line.after + lineEnd;
   }
   std::filesystem::create_directories((folder_ / file).parent_path());
   std::ofstream(folder_ / file, std::ios::binary) << text;
 }
 
 int WorldWriter::lineOf(const std::string& file, const std::string& field) const {
-  return static_cast<int>(lineIndex(layoutOf(file), field)) + 1;
+  const Layout& layout = layoutOf(file);
+  for (std::size_t line = 0; line < layout.size(); ++line)
+    if (layout[line].opens == field || std::count(layout[line].fields.begin(), layout[line].fields.end(), field))
+      return static_cast<int>(line) + 1;
+  throw std::invalid_argument("no field " + field);
 }
 
 void WorldWriter::writeRuleWorld() {
+  values_.clear();
   write("tr.lng");
   write("game.dat");
   write("rooms/1.room", {{"IsThatDark", "1"}, {"Links", "2"}, {"Contents", "1 2 3 4 5 6"}, {"ContentsWhileDark", "1 3"}});

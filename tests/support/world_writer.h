@@ -30,8 +30,8 @@ class WorldWriter {
   // that path) in `file`.
   int lineOf(const std::string& file, const std::string& field) const;
   // Rooms 1 to 3 and objects 1 to 9 placed as the game's rules of using
-  // objects need them, with the language and progress files: a world the
-  // world tool finds no fault in.
+  // objects need them, with the language and progress files, every document
+  // from its defaults: a world the world tool finds no fault in.
   void writeRuleWorld();
 
   std::string lineEnd = "\n";  // what ends each line written from now on

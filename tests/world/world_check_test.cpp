@@ -13,9 +13,10 @@ using testing::HasSubstr;
 
 namespace {
 
-// A world without faults in a fresh folder.
-struct RuleWorld {
-  RuleWorld() { world.writeRuleWorld(); }
+// A world without faults in a fresh folder, for each test to break.
+class WorldCheck : public testing::Test {
+ protected:
+  WorldCheck() { world.writeRuleWorld(); }
   // "file:line: what" of every problem the checker finds, one a line.
   std::string report() const {
     std::string text;
@@ -26,20 +27,19 @@ struct RuleWorld {
   testworld::WorldWriter world{folder.path()};
 };
 
-TEST(WorldCheck, AcceptsACleanWorldWithCrLfAByteOrderMarkAndLinesAtTheirLimits) {
-  RuleWorld clean;
-  clean.world.lineEnd = "\r\n";
-  clean.world.write("objects/3.object", {{"InteractTitle", std::string(18, 'G') + "ğ"},  // 19 letters, 20 bytes
-                                         {"ExamineText 2", std::string(498, 'x') + "ş"},
-                                         {"Header", std::string(800, 'x')}});  // no limit
+TEST_F(WorldCheck, AcceptsACleanWorldWithCrLfAByteOrderMarkAndLinesAtTheirLimits) {
+  world.lineEnd = "\r\n";
+  world.write("objects/3.object", {{"InteractTitle", std::string(18, 'G') + "ğ"},  // 19 letters, 20 bytes
+                                   {"ExamineText 2", std::string(498, 'x') + "ş"},
+                                   {"Header", std::string(800, 'x')}});  // no limit
   for (const char* name : {"tr.lng", "game.dat", "rooms/1.room"}) {
-    clean.world.write(name);
-    clean.folder.write(name, "\xEF\xBB\xBF" + clean.folder.read(name));
+    world.write(name);
+    folder.write(name, "\xEF\xBB\xBF" + folder.read(name));
   }
-  EXPECT_EQ(clean.report(), "");
+  EXPECT_EQ(report(), "");
 }
 
-TEST(WorldCheck, ReportsEachBreakOfAFieldAtItsLineAndNothingElse) {
+TEST_F(WorldCheck, ReportsEachBreakOfAFieldAtItsLineAndNothingElse) {
   const struct { std::string file, field, value, says; } breaks[] = {
       {"rooms/1.room", "Description 2", "Kalp ♥ burada", "U+2665"},  // characters without a code page byte
       {"objects/2.object", "Description 3", "bozuk \xFF bayt", "invalid UTF-8"},
@@ -70,36 +70,35 @@ TEST(WorldCheck, ReportsEachBreakOfAFieldAtItsLineAndNothingElse) {
       {"tr.lng", "?xml", "version=\"1.0\" encoding=\"ISO-8859-1\"", "Latin-1"},
       {"game.dat", "RunningTime", "bir", "RunningTime must hold a whole number"}};
   for (const auto& [file, field, value, says] : breaks) {
-    RuleWorld broken;
-    broken.world.write(file, {{field, value}});
-    const std::string report = broken.report();
-    EXPECT_EQ(report.find(file + ":" + std::to_string(broken.world.lineOf(file, field)) + ": "), 0u) << report;
-    EXPECT_EQ(report.find('\n'), report.size() - 1) << report;
-    EXPECT_THAT(report, HasSubstr(says));
+    world.writeRuleWorld();
+    world.write(file, {{field, value}});
+    const std::string said = report();
+    EXPECT_EQ(said.find(file + ":" + std::to_string(world.lineOf(file, field)) + ": "), 0u) << said;
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+    EXPECT_THAT(said, HasSubstr(says));
   }
 }
 
-TEST(WorldCheck, ReportsDocumentsCutShortOrNeverLoadedAndMissingFilesAndElements) {
-  RuleWorld broken;
-  const std::string whole = broken.folder.read("objects/9.object");
-  broken.folder.write("objects/9.object", whole.substr(0, whole.find("UnableToCombineText 1")));
-  for (const char* stray : {"rooms/5.room", "objects/01.object", "objects/100.object"}) broken.folder.write(stray, "");
-  const std::string language = broken.folder.read("tr.lng");
-  broken.folder.write("tr.lng", language.substr(0, language.find("<Yes>")) + language.substr(language.find("</Yes>") + 6));
-  broken.folder.write("game.dat", "<RunningTime>0</RunningTime>");
-  const std::string report = broken.report();
-  EXPECT_THAT(report, HasSubstr("tr.lng:" + std::to_string(broken.world.lineOf("tr.lng", "Buttons")) +
-                                ": missing element Buttons/Yes\n"));
+TEST_F(WorldCheck, ReportsDocumentsCutShortOrNeverLoadedAndMissingFilesAndElements) {
+  const std::string whole = folder.read("objects/9.object");
+  folder.write("objects/9.object", whole.substr(0, whole.find("UnableToCombineText 1")));
+  for (const char* stray : {"rooms/5.room", "objects/01.object", "objects/100.object"}) folder.write(stray, "");
+  const std::string language = folder.read("tr.lng");
+  folder.write("tr.lng", language.substr(0, language.find("<Yes>")) + language.substr(language.find("</Yes>") + 6));
+  folder.write("game.dat", "<RunningTime>0</RunningTime>");
+  const std::string said = report();
+  EXPECT_THAT(said, HasSubstr("tr.lng:" + std::to_string(world.lineOf("tr.lng", "Buttons")) +
+                              ": missing element Buttons/Yes\n"));
   for (const char* expected : {"game.dat: missing element version\n", "objects/01.object: is not named by a code",
                                "rooms/5.room: is never loaded: rooms/4.room is missing",
                                "objects/100.object: code 100 is past 99",
                                "objects/9.object:29: the document ends after line 29"})
-    EXPECT_THAT(report, HasSubstr(expected));
-  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 6) << report;
-  std::filesystem::remove(broken.folder.path() / "game.dat");
-  std::filesystem::remove(broken.folder.path() / "rooms/3.room");
-  EXPECT_THAT(broken.report(), HasSubstr("game.dat: missing\n"));
-  EXPECT_THAT(broken.report(), HasSubstr("rooms/3.room: not loaded, but the game's rules lead"));
+    EXPECT_THAT(said, HasSubstr(expected));
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 6) << said;
+  std::filesystem::remove(folder.path() / "game.dat");
+  std::filesystem::remove(folder.path() / "rooms/3.room");
+  EXPECT_THAT(report(), HasSubstr("game.dat: missing\n"));
+  EXPECT_THAT(report(), HasSubstr("rooms/3.room: not loaded, but the game's rules lead"));
 }
 
 }  // namespace
