@@ -17,8 +17,8 @@ TEST_F(Language, TakesTheFirstTextOfEachPathIntoItsString) {
   initialize();
   EXPECT_EQ(screenText(), "");
   const std::pair<std::string, std::string> expected[] = {{EpilepsyWarning, "Dikkat\n  iki"}, {str_No, ""},
-      {HelpScreen, "a <b> & c"}, {ExitTexts[2], "ExitTexts/T3"}, {PocketDescriptions[9], "Pockets/PocketDescriptions/T10"},
-      {PocketsAreFullTexts[4], "Pockets/PocketsAreFull/T5"}, {MainMenuButtons_Exit, "Buttons/Exit"},
+      {HelpScreen, "a <b> & c"}, {ExitTexts[2], "ExitTexts/T3"}, {PocketsAreFullTexts[4], "Pockets/PocketsAreFull/T5"},
+      {PocketDescriptions[9], "Pockets/PocketDescriptions/T10"}, {MainMenuButtons_Exit, "Buttons/Exit"},
       {Order, "Other/Order"}, {Pockets, "CEPLER"}, {Watch, "IZLE"}, {Puzzle1OpeningText, "Puzzle1Opening/Text"},
       {TooManyWrongCommands[3], "TooManyWrongCommands/T3_2"}, {PressAnyKeyToContinue, "Other/PressAnyKeyToContinue"}};
   for (const auto& [got, want] : expected) EXPECT_EQ(got, want);

@@ -8,19 +8,13 @@ namespace {
 using Records = GameUnit;
 using namespace std::string_literals;
 
-// The numbers `from` to `to`, a blank between them.
-std::string numbers(int from, int to) {
-  std::string list;
-  for (int n = from; n <= to; ++n) list += std::to_string(n) + " ";
-  return list;
-}
-
 TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEndsAndLongLinesKeepTheirStart) {
   for (const char* lineEnd : {"\n", "\r\n"}) {
     world.lineEnd = lineEnd;
     world.write("rooms/1.room", {{"Name", "ABCDEFGHIJKLMNOPQRSTUVWXY"}, {"Description 1", std::string(600, 'x')},
-                                 {"IsThatDark", "\t1 \n"}, {"Links", numbers(1, 10)}, {"Contents", numbers(11, 20)},
-                                 {"ContentsWhileDark", numbers(21, 30)}});
+                                 {"IsThatDark", "\t1 \n"}, {"Links", "1 2 3 4 5 6 7 8 9 10"},
+                                 {"Contents", "11 12 13 14 15 16 17 18 19 20"},
+                                 {"ContentsWhileDark", "21 22 23 24 25 26 27 28 29 30"}});
     ASSERT_TRUE(oda[1].initialize("rooms/", 1));
     EXPECT_STREQ(oda[1].getName(), "ABCDEFGHIJKLMNOPQRS");
     // Each block's last line: a block read too short, too long or in another block's place shows.

@@ -32,7 +32,8 @@ TEST(Tone, SoundsAtItsFrequencyWithinOnePercentForExactlyItsLengthAndOutOfRangeI
                                                {200, 11025, 200}, {3000, 8000, 3000}, {0, 48000, 0},
                                                {-440, 48000, 0}, {24000, 48000, 0}, {30000, 48000, 0}}) {
     const std::vector<std::int16_t> tone = renderTone(frequency, 300, rate);
-    EXPECT_EQ(std::pair(tone.size(), peak(tone, 0, tone.size()) > 0), std::pair(toneSamples(300, rate), heard > 0)) << frequency;
+    EXPECT_EQ(std::pair(tone.size(), peak(tone, 0, tone.size()) > 0), std::pair(toneSamples(300, rate), heard > 0))
+        << frequency;
     EXPECT_NEAR(measuredFrequency(tone, rate), heard, heard * 0.01) << frequency << " Hz at " << rate;
   }
   // Samples in ms at a rate, to the nearest one: 13230, 77.175, 441.5, none.

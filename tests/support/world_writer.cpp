@@ -87,9 +87,10 @@ void WorldWriter::write(const std::string& file, const Fields& fields) {
   const Layout& layout = layoutOf(file);
   Fields& values = values_[file];
   if (values.empty()) {
+    const std::string code = std::filesystem::path(file).stem().string();
+    const std::string name = (file.ends_with(".room") ? "ROOM" : "OBJECT") + code;
     const Fields special{{"?xml", "version=\"1.0\" encoding=\"UTF-8\""}, {"Introduction/Watch", "IZLE"},
-                         {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", "1.0"},
-                         {"Name", (file.ends_with(".room") ? "ROOM" : "OBJECT") + std::filesystem::path(file).stem().string()}};
+                         {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", "1.0"}, {"Name", name}};
     for (const Line& line : layout)
       for (const std::string& field : line.fields)
         values[field] = special.count(field) ? special.at(field) : line.numbers ? "0" : field;
@@ -126,7 +127,8 @@ void WorldWriter::writeRuleWorld() {
   values_.clear();
   write("tr.lng");
   write("game.dat");
-  write("rooms/1.room", {{"IsThatDark", "1"}, {"Links", "2"}, {"Contents", "1 2 3 4 5 6"}, {"ContentsWhileDark", "1 3"}});
+  write("rooms/1.room",
+        {{"IsThatDark", "1"}, {"Links", "2"}, {"Contents", "1 2 3 4 5 6"}, {"ContentsWhileDark", "1 3"}});
   write("rooms/2.room", {{"Contents", "7 8"}});
   write("rooms/3.room", {{"Contents", "9"}});
   for (int code = 1; code <= 9; ++code) write("objects/" + std::to_string(code) + ".object", {{"CanInteract", "1"}});
