@@ -43,7 +43,7 @@ TEST_F(WorldCheck, ReportsEachBreakOfAFieldAtItsLineAndNothingElse) {
   const struct { std::string file, field, value, says; } breaks[] = {
       {"rooms/1.room", "Description 2", "Kalp ♥ burada", "U+2665"},  // characters without a code page byte
       {"objects/2.object", "Description 3", "bozuk \xFF bayt", "invalid UTF-8"},
-      {"tr.lng", "HelpScreen", "ok → sağ", "U+2192"},
+      {"tr.lng", "HelpScreen", "ok &#x2192; sağ", "HelpScreen holds U+2192"},  // written as a reference
       {"rooms/1.room", "Name", std::string(20, 'O'), "holds 20 characters"},  // a name, a label, a text line
       {"objects/3.object", "PassivationTitle", std::string(20, 'k'), "holds 20 characters"},
       {"objects/3.object", "ExamineText 1", std::string(500, 'x'), "holds 500 characters"},
