@@ -1,5 +1,6 @@
 // Tones through ALSA on devices the tests define themselves: what reaches
-// the device, and a quiet fallback when there is no device or it hangs.
+// the device, how long each beep blocks, and a quiet fallback when there is
+// no device or it hangs or fails.
 #include "kiv/alsa_sound_output.h"
 
 #include <fcntl.h>
@@ -69,6 +70,23 @@ TEST(Sound, EveryBeepReachesTheDeviceWhole) {
   }
   const std::string heard = folder.read("beeps.raw");
   EXPECT_TRUE(heard == played) << heard.size() << " bytes heard, " << played.size() << " played";
+}
+
+// Only a lower bound on the clock: a beep can take longer on a busy machine, never less.
+TEST(Sound, ABeepBlocksForItsLengthWhenTheDeviceTakesItAtOnceOrFailsOnIt) {
+  // The null device swallows any number of samples at once; the full device
+  // opens well, then fails once its samples reach the file. Only the clock keeps the length.
+  for (const AlsaSettings& settings : {device("type null }"), recordingTo("/dev/full")}) {
+    std::unique_ptr<SoundOutput> out = openAlsaSoundOutput(settings);
+    ASSERT_NE(out, nullptr);
+    testing::internal::CaptureStderr();
+    for (int ms : {150, 40, 300, 40}) {  // the full device has failed by the last one
+      const auto start = std::chrono::steady_clock::now();
+      out->play(440, ms);
+      EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(ms)) << settings.config;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  }
 }
 
 }  // namespace
