@@ -1,12 +1,8 @@
 // Fuzzing the game's loaders: whatever bytes a room, object, language or
 // progress file holds, loading it must neither crash nor read or write out
 // of bounds. Built once per loader (LOADER names it).
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "game/game_state.h"
@@ -14,36 +10,26 @@
 #include "game/language.h"
 #include "kiv/kiv_engine.h"
 #include "kiv/virtual_device.h"
+#include "temp_folder.h"
 
 namespace {
 
-// A working folder of its own, made once, with the file the loader reads.
-struct Folder {
-  Folder() {
-    char pattern[] = "/tmp/thalvorine-fuzz-XXXXXX";
-    std::filesystem::current_path(::mkdtemp(pattern));
-    std::filesystem::create_directory("rooms");
-    std::filesystem::create_directory("objects");
-    kiv::attach(device);
-  }
+// The working folder, made once, and the virtual console.
+struct Setting {
+  Setting() { kiv::attach(device); }
+  TempFolder folder{true};
   kiv::VirtualDevice device;
 };
-
-void write(const char* path, const std::uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(path, "wb");
-  if (file == nullptr) return;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static Folder folder;
+  static Setting setting;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
   resetGameState();
   kiv::screen().clear();
 #if defined(FUZZ_ROOM)
-  write("rooms/1.room", data, size);
+  setting.folder.write("rooms/1.room", bytes);
   oda[1].initialize("rooms/", 1);
   for (int slot = 0; slot < 10; ++slot) {
     if (oda[1].getContents(slot) < 0 || oda[1].getContents(slot) >= kTableSize) __builtin_trap();
@@ -51,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   oda[1].title_page();
 #elif defined(FUZZ_OBJECT)
-  write("objects/1.object", data, size);
+  setting.folder.write("objects/1.object", bytes);
   esya[1].initialize("objects/", 1);
   esya[1].title_page();
 #elif defined(FUZZ_LANGUAGE)
-  write("tr.lng", data, size);
+  setting.folder.write("tr.lng", bytes);
   initialize();
 #elif defined(FUZZ_GAMEDAT)
-  write("game.dat", data, size);
+  setting.folder.write("game.dat", bytes);
   initialize_gamedat("game.dat");
 #else
 #error "name the loader to fuzz"

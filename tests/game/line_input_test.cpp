@@ -1,7 +1,9 @@
 // The one-word line editor.
 #include "game/line_input.h"
 
-#include "unit_support.h"
+#include <clocale>
+
+#include "game_unit.h"
 
 namespace {
 
@@ -31,6 +33,14 @@ TEST_F(LineInput, ShowsTheLabelAndTheTypingAndStoresUpperCaseWithTurkishLettersF
   EXPECT_EQ(read({}), "");
   EXPECT_THROW(get(line), kiv::ScriptEnded);  // waiting for a key: the cursor shows
   EXPECT_TRUE(dev.cursorVisible());
+}
+
+TEST_F(LineInput, StoresTheSameCapitalsInATurkishLocale) {
+  const std::string before = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "tr_TR.UTF-8"), nullptr) << "the test setup makes this locale";
+  const std::string word = read({'k', 'a', 'p', 0x8D, 'h', 'a', 'z', 'i', 'r', 'i', 'm'});
+  std::setlocale(LC_ALL, before.c_str());
+  EXPECT_EQ(word, "KAPIHAZIRIM");
 }
 
 TEST_F(LineInput, BlanksControlKeysArrowsAndOtherHighBytesTypeNothingBackspaceTakesOneBackEscKeepsTheWord) {

@@ -1,7 +1,7 @@
 // The button menu: its keys, its layout and its colours.
 #include "game/menu.h"
 
-#include "unit_support.h"
+#include "game_unit.h"
 
 namespace {
 

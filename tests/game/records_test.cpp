@@ -1,40 +1,28 @@
-// Loading room and object documents, and their title boxes.
+// Loading room and object documents into the game's tables (rooms oda[],
+// objects esya[]), and their title boxes.
 #include "game/language.h"
-#include "unit_support.h"
+#include "game_unit.h"
 
 namespace {
 
-std::string nth(int line) { return "line " + std::to_string(line); }
-// A document: a header line, the name, text lines that say which line they
-// are ("line 3" ...) up to line `lastText`, then `numbers`.
-std::string doc(const std::string& name, int lastText, const std::string& numbers) {
-  std::string text = "header\n" + name + "\n";
-  for (int line = 3; line <= lastText; ++line) text += nth(line) + "\n";
-  return text + numbers + "\n";
-}
-const std::string kRoomNumbers =
-    "0 1 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30";
-std::string roomDoc(const std::string& name, const std::string& codes = kRoomNumbers) { return doc(name, 22, codes); }
-std::string objectDoc(const std::string& name) { return doc(name, 46, "1 1 7 0 3 4 5\n8 9 10 11 12"); }
-// Every `what` in `text` replaced by `with`.
-std::string replaced(std::string text, const std::string& what, const std::string& with) {
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-    text.replace(at, what.size(), with);
-  return text;
-}
+using Records = GameUnit;
+using namespace std::string_literals;
 
-using Records = GameUnit;  // loading into the game's tables, rooms oda[] and objects esya[]
-
-TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEnds) {
-  for (const std::string& document : {roomDoc("Koridor"), roomDoc("Koridor", replaced(kRoomNumbers, " ", " \t\n ")),
-                                      replaced(roomDoc("Koridor"), "\n", "\r\n")}) {
-    writeFile("rooms/1.room", document);
+TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEndsAndLongLinesKeepTheirStart) {
+  for (const char* lineEnd : {"\n", "\r\n"}) {
+    world.lineEnd = lineEnd;
+    world.write("rooms/1.room", {{"Name", "ABCDEFGHIJKLMNOPQRSTUVWXY"}, {"Description 1", std::string(600, 'x')},
+                                 {"IsThatDark", "\t1 \n"}, {"Links", "1 2 3 4 5 6 7 8 9 10"},
+                                 {"Contents", "11 12 13 14 15 16 17 18 19 20"},
+                                 {"ContentsWhileDark", "21 22 23 24 25 26 27 28 29 30"}});
     ASSERT_TRUE(oda[1].initialize("rooms/", 1));
-    EXPECT_STREQ(oda[1].getName(), "Koridor");
-    for (int i = 0; i < 5; ++i)
-      EXPECT_EQ(std::tuple(oda[1].getDescription(i), oda[1].getLinkedDescription(i),
-                           oda[1].getDescriptionWhileLocked(i), oda[1].getDescriptionWhileDark(i)),
-                std::tuple(nth(3 + i), nth(8 + i), nth(13 + i), nth(18 + i)));
+    EXPECT_STREQ(oda[1].getName(), "ABCDEFGHIJKLMNOPQRS");
+    // Each block's last line: a block read too short, too long or in another block's place shows.
+    EXPECT_EQ(std::tuple(oda[1].getDescription(0), oda[1].getDescription(1), oda[1].getDescription(4),
+                         oda[1].getLinkedDescription(4), oda[1].getDescriptionWhileLocked(4),
+                         oda[1].getDescriptionWhileDark(4)),
+              std::tuple(std::string(499, 'x'), "Description 2"s, "Description 5"s, "LinkedDescription 5"s,
+                         "DescriptionWhileLocked 5"s, "DescriptionWhileDark 5"s));
     EXPECT_EQ(std::pair(oda[1].getIsThatLocked(), oda[1].getIsThatDark()), std::pair(false, true));
     for (int i = 0; i < 10; ++i)
       EXPECT_EQ(std::tuple(oda[1].getLink(i), oda[1].getContents(i), oda[1].getContentsWhileDark(i)),
@@ -43,61 +31,62 @@ TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEnds) {
 }
 
 TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsStart) {
-  writeFile("objects/1.object", replaced(objectDoc("FENER"), "line 40", "ABCDEFGHIJKLMNOPQRSTUVWXY"));
+  world.write("objects/1.object", {{"PassivationTitle", "ABCDEFGHIJKLMNOPQRSTUVWXY"}, {"CanPickUp", "1"},
+                                   {"PasserObject", "7"}, {"IsThatActive", "1"}, {"ObjectToInteract", "3"},
+                                   {"ObjectToCombine", "4"}, {"NewObjectAfterCombination", "5"}});
   ASSERT_TRUE(esya[1].initialize("objects/", 1));
-  // (The scenes show the other texts, each from its own place in their documents.)
-  const std::pair<const char*, int> texts[] = {{esya[1].getDescription(0), 3}, {esya[1].getExamineText(4), 12},
-      {esya[1].getWhenYouLeaveText(2), 18}, {esya[1].getLeftDescription(0), 19}, {esya[1].getTakeIntoHandsTitle(), 22},
-      {esya[1].getUnableToCombineText(0), 30}, {esya[1].getCombinationText(2), 35},
-      {esya[1].getInteractionWithAnotherObjectText(2), 46}};
-  for (auto [text, line] : texts) EXPECT_EQ(text, nth(line));
-  EXPECT_STREQ(esya[1].getPassivationTitle(), "ABCDEFGHIJKLMNOPQRS");  // a label, though its field is wider
-  EXPECT_EQ(std::tuple(esya[1].getObjectToInteract(), esya[1].getObjectToCombine()), std::tuple(3, 4));
-  EXPECT_EQ(esya[1].getNewObjectAfterCombination(), 5);  // (the scenes check the flags read before these)
+  objects& o = esya[1];
+  // Each block's last line, as in rooms.
+  const std::pair<std::string, std::string> texts[] = {{o.getName(), "OBJECT1"}, {o.getDescription(4), "Description 5"},
+      {o.getExamineText(4), "ExamineText 5"}, {o.getPickingUpText(2), "PickingUpText 3"},
+      {o.getWhenYouLeaveText(2), "WhenYouLeaveText 3"}, {o.getLeftDescription(2), "LeftDescription 3"},
+      {o.getTakeIntoHandsTitle(), "TakeIntoHandsTitle"}, {o.getTookIntoHandsText(), "TookIntoHandsText"},
+      {o.getPutIntoPocketsText(), "PutIntoPocketsText"}, {o.getUnableToCombineText(2), "UnableToCombineText 3"},
+      {o.getCombinationText(2), "CombinationText 3"}, {o.getInteractTitle(), "InteractTitle"},
+      {o.getActivatingText(2), "ActivatingText 3"}, {o.getPassivationTitle(), "ABCDEFGHIJKLMNOPQRS"},
+      {o.getDeactivatingText(2), "DeactivatingText 3"},
+      {o.getInteractionWithAnotherObjectText(2), "InteractionWithAnotherObjectText 3"}};
+  for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);
+  EXPECT_EQ(std::tuple(o.getCanPickUp(), o.getCanInteract(), o.getIsThatActive(), o.getObjectToInteract(),
+                       o.getObjectToCombine(), o.getNewObjectAfterCombination()),
+            std::tuple(true, false, true, 3, 4, 5));
 }
 
-TEST_F(Records, OverlongLinesKeepTheirStartAndAShortDocumentLeavesTheRestEmpty) {
-  writeFile("rooms/1.room", replaced(roomDoc("ABCDEFGHIJKLMNOPQRSTUVWXY"), "line 3", std::string(600, 'x')));
-  ASSERT_TRUE(oda[1].initialize("rooms/", 1));
-  EXPECT_STREQ(oda[1].getName(), "ABCDEFGHIJKLMNOPQRS");
-  EXPECT_EQ(std::tuple(oda[1].getDescription(0), oda[1].getDescription(1)), std::tuple(std::string(499, 'x'), nth(4)));
-  EXPECT_EQ(oda[1].getContentsWhileDark(9), 30);
-  writeFile("rooms/2.room", "h\nKisa\nline 3");
-  rooms cut;
-  ASSERT_TRUE(cut.initialize("rooms/", 2));
-  EXPECT_EQ(std::tuple(cut.getDescription(0), cut.getDescriptionWhileDark(4), cut.getContents(0)),
-            std::tuple(nth(3), std::string(), 0));
-  EXPECT_FALSE(cut.initialize("rooms/", 3));  // missing: changes nothing
-  EXPECT_STREQ(cut.getName(), "Kisa");
-}
-
-TEST_F(Records, CodesOutsideTheTablesAreEmptySlotsAndABadNumberEndsTheReading) {
-  writeFile("rooms/1.room", roomDoc("A", "0 0 100 -1 99 5 0 0 0 0 0 0 7 x 8"));
+TEST_F(Records, CodesOutsideTheTablesAreEmptySlotsABadNumberEndsTheReadingAndAShortDocumentLeavesTheRestEmpty) {
+  world.write("rooms/1.room", {{"Links", "100 -1 99 5"}, {"Contents", "7 x 8"}});
   ASSERT_TRUE(oda[1].initialize("rooms/", 1));
   EXPECT_EQ(std::vector({oda[1].getLink(0), oda[1].getLink(1), oda[1].getLink(2), oda[1].getLink(3)}),
             std::vector({0, 0, 99, 5}));
   EXPECT_EQ(std::pair(oda[1].getContents(0), oda[1].getContents(2)), std::pair(7, 0));
-  writeFile("rooms/2.room", roomDoc("B", "0 2 4"));
+  world.write("rooms/2.room", {{"IsThatDark", "2"}, {"Links", "4"}});
   ASSERT_TRUE(oda[1].initialize("rooms/", 2));
   EXPECT_EQ(std::pair(oda[1].getIsThatDark(), oda[1].getLink(0)), std::pair(true, 0));  // 2: true, and the end
+  folder.write("rooms/3.room", "h\nKisa\nline 3");
+  rooms cut;
+  ASSERT_TRUE(cut.initialize("rooms/", 3));
+  EXPECT_EQ(std::tuple(cut.getDescription(0), cut.getDescriptionWhileDark(4), cut.getContents(0)),
+            std::tuple(std::string("line 3"), std::string(), 0));
+  EXPECT_FALSE(cut.initialize("rooms/", 4));  // missing: changes nothing
+  EXPECT_STREQ(cut.getName(), "Kisa");
 }
 
 TEST_F(Records, LoadingStopsAtTheFirstGapAndAtCode99) {
   // Rooms 1 to 100: reading the 100th would write past the table, which the
   // sanitizer build reports.
-  for (int code = 1; code <= 100; ++code) writeFile("rooms/" + std::to_string(code) + ".room", roomDoc("R"));
-  for (int code : {1, 2, 4}) writeFile("objects/" + std::to_string(code) + ".object", objectDoc(std::to_string(code)));
+  for (int code = 1; code <= 100; ++code) world.write("rooms/" + std::to_string(code) + ".room");
+  for (int code : {1, 2, 4, 5}) world.write("objects/" + std::to_string(code) + ".object");
+  std::filesystem::create_directory("objects/3.object");  // a folder is not a document
   initialize();
   EXPECT_EQ(std::tuple(oda[99].getName(), esya[2].getName(), esya[4].getName()),
-            std::tuple(std::string("R"), std::string("2"), std::string()));
+            std::tuple(std::string("ROOM99"), std::string("OBJECT2"), std::string()));
 }
 
 TEST_F(Records, TitleBoxesCentreTheNameBetweenTheirWalls) {
   const auto edge = [](int at, int blocks) { return std::string(at, ' ') + std::string(blocks, '\xDB'); };
   const auto wall = [&](int at, std::string in) { return edge(at, 1) + in.append(23 - in.size(), ' ') + "\xDB"; };
   for (const auto& [name, left] : {std::pair<std::string, int>{"", 11}, {"EVEN", 9}, {"ABCDEFGHIJKLMNOPQRS", 2}}) {
-    writeFile("rooms/1.room", roomDoc(name));
-    writeFile("objects/1.object", objectDoc(name));
+    world.write("rooms/1.room", {{"Name", name}});
+    world.write("objects/1.object", {{"Name", name}});
     ASSERT_TRUE(oda[1].initialize("rooms/", 1) && esya[1].initialize("objects/", 1));
     kiv::Clear();
     oda[1].title_page();  // on a bar, with the next text eight rows down

@@ -24,8 +24,5 @@ cd /
 status=0
 XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" </dev/null >/dev/null 2>"$scratch/err" || status=$?
 [ "$status" -eq 2 ] || { echo "expected status 2 without a terminal, got $status"; cat "$scratch/err"; exit 1; }
-for file in tr.lng game.dat rooms/3.room objects/1.object; do
-  [ -e "$scratch/data/thalvorine/$file" ] || { echo "player's folder lacks $file"; exit 1; }
-done
-cmp -s "$prefix/share/thalvorine/tr.lng" "$scratch/data/thalvorine/tr.lng" || { echo "tr.lng differs"; exit 1; }
+cmp -s "$prefix/share/thalvorine/tr.lng" "$scratch/data/thalvorine/tr.lng" || { echo "no world copied"; exit 1; }
 echo "installed and played from /"

@@ -1,4 +1,4 @@
-// Chance on the virtual clock, and the background palette.
+// Chance on the virtual clock, the background palette, and silence.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -33,6 +33,18 @@ TEST(Background, EverySwitchBeepsIntoAnotherColourAndALoneColourStays) {
     EXPECT_EQ(std::tuple(bg.current(), kiv::screen().attribute(), dev.beeps().size() > beeps),
               std::tuple(other, other, true));
   }
+}
+
+TEST(Sound, ASilentConsoleKeepsEveryToneAndBellAsAPauseOfItsLength) {
+  kiv::VirtualDevice dev;
+  kiv::attach(dev);
+  kiv::setSilent(true);
+  kiv::biip(1);  // the start-up melody
+  kiv::screen().write("\a");
+  kiv::present();
+  kiv::setSilent(false);
+  EXPECT_TRUE(dev.beeps().empty());
+  EXPECT_EQ(dev.sleeps(), (std::vector<int>{300, 300, 300, 600, 100}));
 }
 
 }  // namespace

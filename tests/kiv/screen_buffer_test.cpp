@@ -34,7 +34,10 @@ TEST(ScreenBuffer, ScrollsAtTheLastRowAndClearsInTheCurrentAttribute) {
   EXPECT_EQ(screen.at(79, kLast), (kiv::Cell{' ', 0x4F}));  // the new row is blank in the current attribute
   EXPECT_EQ(std::tuple(screen.cursorX(), screen.cursorY(), screen.viewTop(25)), std::tuple(0, kLast, kLast - 24));
   screen.setCursor(0, 100);
-  EXPECT_EQ(screen.viewTop(25), 100);  // the view follows the cursor just enough
+  EXPECT_EQ(screen.viewTop(25), 100);  // the view follows the cursor just enough,
+  screen.setCursor(0, 160);
+  screen.setCursor(0, 140);
+  EXPECT_EQ(screen.viewTop(25), 136);  // down to the lowest row it went since the last view
   screen.setAttribute(0x2E);
   screen.clear();
   EXPECT_EQ(std::tuple(screen.at(0, kLast), screen.cursorX(), screen.cursorY(), screen.viewTop(25)),

@@ -6,39 +6,37 @@
 
 #include <sstream>
 
-#include "world_folder.h"
+#include "temp_folder.h"
+#include "world_writer.h"
 
 using testing::HasSubstr;
 
 namespace {
 
-TEST(WorldBuild, WritesEveryDocumentInCodePage857AndRemovesOnesTheWorldNoLongerHas) {
-  WorldFolder world, output;  // the output holds an older build, with a document since dropped
+TEST(WorldBuild, WritesEveryDocumentInCodePage857AndRemovesOnesTheWorldNoLongerHasButOnlyForACleanWorld) {
+  TempFolder source, output;  // the output holds an older build, with a document since dropped
   for (const char* name : {"game.dat", "rooms/2.room", "objects/10.object"}) output.write(name, "old");
-  world.setLine("objects/1.object", 3, "ÇĞİÖŞÜ çğıöşü ░▒▓█ ═║╔╗╚╝ é£\tsekme");
-  world.setLine("objects/1.object", 4, "satır sonu CR LF\r");
+  testworld::WorldWriter world(source.path());
+  world.writeRuleWorld();
+  world.write("objects/1.object", {{"Description 1", "ÇĞİÖŞÜ çğıöşü ░▒▓█ ═║╔╗╚╝ é£\tsekme"},
+                                   {"Description 2", "satır sonu CR LF\r"}});
+  world.write("tr.lng", {{"HelpScreen", "░▒▓█ Yardım"}});
   std::ostringstream errors;
-  ASSERT_TRUE(worldtool::buildWorld(world.path(), output.path(), errors)) << errors.str();
+  ASSERT_TRUE(worldtool::buildWorld(source.path(), output.path(), errors)) << errors.str();
   EXPECT_THAT(output.read("objects/1.object"),
               HasSubstr("\nOBJECT1\n\x80\xA6\x98\x99\x9E\x9A \x87\xA7\x8D\x94\x9F\x81 \xB0\xB1\xB2\xDB "
                         "\xCD\xBA\xC9\xBB\xC8\xBC \x82\x9C\tsekme\nsat\x8Dr sonu CR LF\n"));  // the CR is gone
-  EXPECT_THAT(output.read("tr.lng"), HasSubstr("<Exit>\x80\x8Dk\x8D\x9F</Exit>"));
   EXPECT_THAT(output.read("tr.lng"), HasSubstr("<HelpScreen>\xB0\xB1\xB2\xDB Yard\x8Dm</HelpScreen>"));
-  EXPECT_EQ(output.read("game.dat"), world.read("game.dat"));
-  EXPECT_EQ(output.read("rooms/2.room"), world.read("rooms/2.room"));
+  EXPECT_EQ(output.read("game.dat"), source.read("game.dat"));
+  EXPECT_EQ(output.read("rooms/2.room"), source.read("rooms/2.room"));
   EXPECT_FALSE(std::filesystem::exists(output.path() / "objects/10.object"));
-}
-
-TEST(WorldBuild, ABrokenWorldWritesNothingAndSaysWhere) {
-  WorldFolder world, output;
-  output.write("tr.lng", "old");
-  output.remove("rooms/1.room");
-  world.setLine("rooms/1.room", 2, "Bu isim fazla uzun bir oda");
-  std::ostringstream errors;
-  EXPECT_FALSE(worldtool::buildWorld(world.path(), output.path(), errors));
-  EXPECT_THAT(errors.str(), HasSubstr((world.path() / "rooms/1.room").string() + ":2: "));
-  EXPECT_EQ(output.read("tr.lng"), "old");
-  EXPECT_FALSE(std::filesystem::exists(output.path() / "rooms/1.room"));
+  // A broken world writes nothing and says where.
+  world.write("rooms/1.room", {{"Name", "Bu isim fazla uzun bir oda"}});
+  world.write("rooms/4.room");
+  EXPECT_FALSE(worldtool::buildWorld(source.path(), output.path(), errors));
+  EXPECT_THAT(errors.str(), HasSubstr((source.path() / "rooms/1.room").string() + ":2: "));
+  EXPECT_EQ(output.read("rooms/1.room").find("Bu isim"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(output.path() / "rooms/4.room"));
 }
 
 }  // namespace

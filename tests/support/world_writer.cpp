@@ -1,0 +1,150 @@
+// Test documents laid out line by line as the game's loaders read them.
+#include "world_writer.h"
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "game/interface_strings.h"
+#include "game/objects.h"
+#include "game/rooms.h"
+#include "tools/record_layout.h"
+
+namespace testworld {
+namespace {
+
+struct Line {
+  std::vector<std::string> fields;  // written on the line, a blank between them
+  std::string before, after;        // around them
+  std::string opens;                // the path of the element the line opens
+  bool numbers;                     // the fields are numbers, 0 unless given
+};
+using Layout = std::vector<Line>;
+
+// The names of a record's text lines, in the order the record walks them
+// (game/record_fields.h): "Header", "Name", "Description 1" ...
+class TextLineNames {
+ public:
+  std::vector<std::string> names;
+  void ignoredLine() { names.push_back("Header"); }
+  void line(const char* name, const char*, std::size_t) { names.push_back(name); }
+  template <std::size_t Variants, std::size_t Keep>
+  void lines(const char* name, char (&)[Variants][Keep]) {
+    for (std::size_t i = 1; i <= Variants; ++i) names.push_back(name + (" " + std::to_string(i)));
+  }
+  void flag(const char*, bool&) {}
+  void codes(const char*, int&, CodeKind) {}
+  template <std::size_t N>
+  void codes(const char*, int (&)[N], CodeKind) {}
+};
+
+template <class Record>
+std::vector<std::string> textLinesOf() {
+  const auto record = std::make_unique<Record>();
+  TextLineNames names;
+  record->visitDocument(names);
+  return names.names;
+}
+
+// The text lines, then the world tool's numbers: the single ones on one
+// line, each numbered list ("Links 1" ...) on a line of its own.
+Layout recordLayout(const std::vector<std::string>& texts, const worldtool::RecordLayout& numbers) {
+  Layout layout;
+  for (const std::string& field : texts) layout.push_back({{field}, "", "", "", false});
+  if (static_cast<int>(layout.size()) != numbers.textLines) throw std::logic_error("text lines miscounted");
+  for (const worldtool::NumberField& field : numbers.numbers) {
+    if (!layout.back().numbers || field.name.ends_with(" 1")) layout.push_back({{}, "", "", "", true});
+    layout.back().fields.push_back(field.name);
+  }
+  return layout;
+}
+
+// The elements of `paths` under `parent`, each on a line of its own inside its
+// parents: with no parent, the whole file after its declaration.
+Layout xmlLayout(const std::vector<std::string>& paths, const std::string& parent = "") {
+  Layout layout;
+  if (parent.empty()) layout.push_back({{"?xml"}, "<?xml ", "?>", "", false});
+  std::vector<std::string> done;
+  for (const std::string& path : paths) {
+    if (!path.starts_with(parent)) continue;
+    const std::string name = path.substr(parent.size(), path.find('/', parent.size()) - parent.size());
+    if (std::find(done.begin(), done.end(), name) != done.end()) continue;
+    done.push_back(name);
+    if (path == parent + name) {
+      layout.push_back({{path}, "<" + name + ">", "</" + name + ">", "", false});
+      continue;
+    }
+    const Layout inner = xmlLayout(paths, parent + name + "/");
+    layout.push_back({{}, "<" + name + ">", "", parent + name, false});
+    layout.insert(layout.end(), inner.begin(), inner.end());
+    layout.push_back({{}, "</" + name + ">", "", "", false});
+  }
+  return layout;
+}
+
+const Layout& layoutOf(const std::string& file) {
+  static const Layout room = recordLayout(textLinesOf<rooms>(), worldtool::roomLayout());
+  static const Layout object = recordLayout(textLinesOf<objects>(), worldtool::objectLayout());
+  static const Layout language = xmlLayout(interfaceStringPaths());
+  static const Layout progress = xmlLayout({"RunningTime", "version"});
+  if (file == "tr.lng" || file == "game.dat") return file == "tr.lng" ? language : progress;
+  return file.ends_with(".room") ? room : object;
+}
+
+}  // namespace
+
+void WorldWriter::write(const std::string& file, const Fields& fields) {
+  const Layout& layout = layoutOf(file);
+  Fields& values = values_[file];
+  if (values.empty()) {
+    const std::string code = std::filesystem::path(file).stem().string();
+    const std::string name = (file.ends_with(".room") ? "ROOM" : "OBJECT") + code;
+    const Fields special{{"?xml", "version=\"1.0\" encoding=\"UTF-8\""}, {"Introduction/Watch", "IZLE"},
+                         {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", "1.0"}, {"Name", name}};
+    for (const Line& line : layout)
+      for (const std::string& field : line.fields)
+        values[field] = special.count(field) ? special.at(field) : line.numbers ? "0" : field;
+  }
+  for (const auto& [field, value] : fields) {
+    if (values.count(field)) {
+      values[field] = value;
+      continue;
+    }
+    std::istringstream list(value);  // numbers for "field 1", "field 2" ...
+    int count = 0;
+    for (std::string number; list >> number;) values.at(field + " " + std::to_string(++count)) = number;
+    if (count == 0) throw std::invalid_argument("no field " + field);
+  }
+  std::string text;
+  for (const Line& line : layout) {
+    std::string joined;
+    for (const std::string& field : line.fields) joined += (joined.empty() ? "" : " ") + values[field];
+    text += line.before + joined + line.after + lineEnd;
+  }
+  std::filesystem::create_directories((folder_ / file).parent_path());
+  std::ofstream(folder_ / file, std::ios::binary) << text;
+}
+
+int WorldWriter::lineOf(const std::string& file, const std::string& field) const {
+  const Layout& layout = layoutOf(file);
+  for (std::size_t line = 0; line < layout.size(); ++line)
+    if (layout[line].opens == field || std::count(layout[line].fields.begin(), layout[line].fields.end(), field))
+      return static_cast<int>(line) + 1;
+  throw std::invalid_argument("no field " + field);
+}
+
+void WorldWriter::writeRuleWorld() {
+  values_.clear();
+  write("tr.lng");
+  write("game.dat");
+  write("rooms/1.room",
+        {{"IsThatDark", "1"}, {"Links", "2"}, {"Contents", "1 2 3 4 5 6"}, {"ContentsWhileDark", "1 3"}});
+  write("rooms/2.room", {{"Contents", "7 8"}});
+  write("rooms/3.room", {{"Contents", "9"}});
+  for (int code = 1; code <= 9; ++code) write("objects/" + std::to_string(code) + ".object", {{"CanInteract", "1"}});
+}
+
+}  // namespace testworld
