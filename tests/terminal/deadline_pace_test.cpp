@@ -37,5 +37,22 @@ TEST(DeadlinePace, NothingForAnEmptyPauseAndRestartAfterAKey) {
   EXPECT_EQ(pace.deadline(start + 15ms, 10), start + 25ms) << "after a key the chain starts at now";
 }
 
+TEST(DeadlinePace, ASpeedUpDividesEveryPauseYetEachStillLasts) {
+  // THALVORINE_SPEEDUP as set, and the speed-up it gives: only 1 to 1000.
+  const struct { const char* text; int speedup; } settings[] = {
+      {"40", 40}, {"1", 1}, {"1000", 1000}, {"0", 1}, {"1001", 1}, {"-5", 1}, {"20x", 1}, {" 20", 1},
+      {"", 1}, {nullptr, 1}, {"99999999999", 1}, {"2.5", 1}};
+  for (const auto& [text, speedup] : settings) EXPECT_EQ(speedupFrom(text), speedup) << (text ? text : "unset");
+
+  const struct { int speedup, ms, lasts; } pauses[] = {
+      {40, 3000, 75}, {40, 75, 1}, {40, 1, 1}, {1000, 700, 1}, {1, 75, 75}, {40, 0, 0}, {40, -3, -3}};
+  for (const auto& [speedup, ms, lasts] : pauses)
+    EXPECT_EQ(DeadlinePace(speedup).scaled(ms), lasts) << ms << " ms at " << speedup;
+
+  DeadlinePace fast(10);
+  EXPECT_EQ(fast.deadline(start, 100), start + 10ms);
+  EXPECT_EQ(fast.deadline(start + 13ms, 100), start + 20ms) << "the chain holds at the faster pace";
+}
+
 }  // namespace
 }  // namespace kiv
