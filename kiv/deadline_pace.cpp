@@ -18,6 +18,10 @@ int speedupFrom(const char* text) {
 
 int DeadlinePace::scaled(int ms) const { return ms <= 0 ? ms : std::max(1, ms / speedup_); }
 
+std::int64_t DeadlinePace::calendarSecond(std::int64_t startSecond, Clock::duration elapsed) const {
+  return startSecond + std::chrono::duration_cast<std::chrono::seconds>(elapsed * speedup_).count();
+}
+
 DeadlinePace::Clock::time_point DeadlinePace::deadline(Clock::time_point now, int ms) {
   if (ms <= 0) return now;
   if (!started_ || now > end_ + kCatchUpLimit) end_ = now;

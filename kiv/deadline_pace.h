@@ -1,7 +1,8 @@
-// Pauses that run to deadlines, so that typed text keeps its pace.
+// Pauses that run to deadlines, so that typed text keeps its pace; and a test's faster clock.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 
 namespace kiv {
 
@@ -20,9 +21,12 @@ class DeadlinePace {
   // pauses that follow.
   static constexpr std::chrono::milliseconds kCatchUpLimit{50};
 
-  // Every pause and beep lasts 1/`speedup` of its length (1 to 1000; a
-  // test's faster clock). 1 is the real pace.
+  // Every pause and beep lasts 1/`speedup` of its length, and the calendar
+  // runs `speedup` times faster (1 to 1000; a test's faster clock). 1 is
+  // the real pace.
   explicit DeadlinePace(int speedup = 1) : speedup_(speedup) {}
+
+  int speedup() const { return speedup_; }
 
   // How long a pause or beep of `ms` milliseconds lasts at this pace:
   // ms / speedup, but at least 1 when `ms` is at least 1; 0 or less as given.
@@ -35,6 +39,10 @@ class DeadlinePace {
   // starts again at `now`. A pause of 0 or less ends at once and leaves the
   // chain as it was.
   Clock::time_point deadline(Clock::time_point now, int ms);
+
+  // The calendar second `elapsed` after a start in second `startSecond`,
+  // the calendar running at this pace (`elapsed` is never negative).
+  std::int64_t calendarSecond(std::int64_t startSecond, Clock::duration elapsed) const;
 
   // The next pause starts a new chain (after a wait for the player).
   void restart() { started_ = false; }

@@ -119,6 +119,8 @@ struct TerminalDevice::State {
 
   std::deque<int> keys;  // codes read but not yet handed on
   DeadlinePace pace;
+  std::int64_t startSecond = 0;  // the calendar and the steady clock at the start
+  Clock::time_point started;
 
   void draw();
   void drawNotice();
@@ -174,6 +176,8 @@ TerminalDevice::TerminalDevice() : state_(std::make_unique<State>()) {
   st.titles = understandsTitles();
   st.sound = openSoundOutput();
   st.pace = DeadlinePace(speedupFrom(std::getenv("THALVORINE_SPEEDUP")));  // tests run the clock faster
+  st.startSecond = static_cast<std::int64_t>(std::time(nullptr));
+  st.started = Clock::now();
 }
 
 TerminalDevice::~TerminalDevice() {
@@ -423,6 +427,10 @@ void TerminalDevice::beep(int frequency, int ms) {
   st.waitUntil(deadline, false);
 }
 
-std::int64_t TerminalDevice::calendarSecond() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t TerminalDevice::calendarSecond() {
+  const State& st = *state_;
+  if (st.pace.speedup() == 1) return static_cast<std::int64_t>(std::time(nullptr));
+  return st.pace.calendarSecond(st.startSecond, Clock::now() - st.started);
+}
 
 }  // namespace kiv
