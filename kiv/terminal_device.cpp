@@ -118,6 +118,8 @@ struct TerminalDevice::State {
   int cursorShown = -1;  // as the terminal has it: 1, 0, or -1 unknown
 
   std::deque<int> keys;  // codes read but not yet handed on
+  KeyDecoder decoder;
+  std::optional<Clock::time_point> escapeEnds;  // when a begun escape sequence counts as ended
   DeadlinePace pace;
   std::int64_t startSecond = 0;  // the calendar and the steady clock at the start
   Clock::time_point started;
@@ -158,9 +160,8 @@ TerminalDevice::TerminalDevice() : state_(std::make_unique<State>()) {
   noecho();
   nonl();
   intrflush(stdscr, FALSE);
-  keypad(stdscr, TRUE);
+  keypad(stdscr, FALSE);  // the key sequences are ours to read, in every form terminals send them (KeyDecoder)
   nodelay(stdscr, TRUE);  // the waits are ours: they must also wake for signals
-  set_escdelay(25);
   typeahead(-1);  // a waiting key must never hold the screen back
   idlok(stdscr, TRUE);
   scrollok(stdscr, FALSE);
@@ -354,10 +355,15 @@ void TerminalDevice::State::pumpInput() {
   for (;;) {
     wint_t value = 0;
     const int kind = wget_wch(stdscr, &value);
-    if (kind == ERR) return;
-    const TypedKey typed = translateKey(kind == KEY_CODE_YES, static_cast<std::uint32_t>(value));
-    if (typed.kind == TypedKey::kInterrupt) endBy(SIGINT);
-    for (int i = 0; i < typed.count; ++i) keys.push_back(typed.codes[i]);
+    if (kind == ERR) break;
+    if (decoder.feed(kind == KEY_CODE_YES, static_cast<std::uint32_t>(value), keys)) endBy(SIGINT);
+    if (!decoder.pending()) escapeEnds.reset();
+    if (decoder.pending() && !escapeEnds)
+      escapeEnds = Clock::now() + std::chrono::milliseconds(KeyDecoder::kEscapeDelayMs);
+  }
+  if (escapeEnds && Clock::now() >= *escapeEnds) {
+    decoder.expire(keys);
+    escapeEnds.reset();
   }
 }
 
@@ -396,14 +402,14 @@ int TerminalDevice::readKey() {
       return code;
     }
     st.pumpInput();
-    if (st.keys.empty()) st.waitUntil(std::nullopt, true);
+    if (st.keys.empty()) st.waitUntil(st.escapeEnds, true);
   }
 }
 
 bool TerminalDevice::keyWaiting() {
   State& st = *state_;
   st.serviceSignals();
-  if (st.keys.empty() && st.inputReady()) st.pumpInput();
+  if (st.inputReady() || st.escapeEnds) st.pumpInput();
   return !st.keys.empty();
 }
 
