@@ -221,7 +221,14 @@ void TerminalDevice::State::draw() {
     shadowValid = false;
     clearok(curscr, TRUE);
   }
-  if (colours > 0 && last->clearAttribute() != screenAttr) setScreenColours(last->clearAttribute());
+  if (last->clearAttribute() != screenAttr) {
+    if (colours > 0) {
+      setScreenColours(last->clearAttribute());
+    } else {
+      screenAttr = last->clearAttribute();  // without colours, the looks depend on it (colour::monochromeLookOf)
+      shadowValid = false;
+    }
+  }
 
   const int rows = std::min(LINES, ScreenBuffer::kRows);
   const int top = last->viewTop(rows);
@@ -247,8 +254,10 @@ void TerminalDevice::State::putCell(int row, int column, const Cell& cell) {
   const wchar_t text[2] = {static_cast<wchar_t>(codepage::toUnicode(cell.ch)), L'\0'};
   attr_t attributes = A_NORMAL;
   short pair = 0;
-  const colour::Look look = colour::lookOf(cell.attr, colours);
+  const colour::Look look =
+      colours > 0 ? colour::lookOf(cell.attr, colours) : colour::monochromeLookOf(cell.attr, screenAttr);
   if (look.bold) attributes |= A_BOLD;
+  if (look.reverse) attributes |= A_REVERSE;
   if (colours > 0) pair = static_cast<short>(plan.pairOf(cell.attr, screenAttr));
   cchar_t shown;
   setcchar(&shown, text, attributes, pair, nullptr);
