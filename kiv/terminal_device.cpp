@@ -117,7 +117,7 @@ struct TerminalDevice::State {
   bool wantCursor = true;
   int cursorShown = -1;  // as the terminal has it: 1, 0, or -1 unknown
 
-  std::deque<int> keys;  // codes read but not yet handed on
+  std::deque<int> keys;  // codes read but not yet handed on (held while the notice is up)
   KeyDecoder decoder;
   std::optional<Clock::time_point> escapeEnds;  // when a begun escape sequence counts as ended
   DeadlinePace pace;
@@ -133,6 +133,7 @@ struct TerminalDevice::State {
   void serviceSignals();
   void resize();
   void pumpInput();
+  bool keyReady() const { return !tooSmall && !keys.empty(); }
   bool inputReady();
   void waitUntil(std::optional<Clock::time_point> deadline, bool wakeOnInput);
 
@@ -377,7 +378,8 @@ void TerminalDevice::State::pumpInput() {
 }
 
 // Blocks until `deadline` (none: for ever) or, with `wakeOnInput`, until
-// input arrives; answers signals meanwhile. Uses no CPU while it waits.
+// input or a signal arrives; answers signals meanwhile. Uses no CPU while
+// it waits.
 void TerminalDevice::State::waitUntil(std::optional<Clock::time_point> deadline, bool wakeOnInput) {
   for (;;) {
     serviceSignals();
@@ -396,6 +398,7 @@ void TerminalDevice::State::waitUntil(std::optional<Clock::time_point> deadline,
     if (n < 0) continue;  // interrupted by a signal: look at it above
     if (fds[0].revents != 0) terminal_signals::drainWakeups();
     if (!wakeOnInput) continue;
+    if (fds[0].revents != 0) return;  // a resize, say: the caller looks again
     if (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) endBy(SIGHUP);  // the terminal is gone
     if (fds[1].revents & POLLIN) return;
   }
@@ -404,14 +407,15 @@ void TerminalDevice::State::waitUntil(std::optional<Clock::time_point> deadline,
 int TerminalDevice::readKey() {
   State& st = *state_;
   for (;;) {
-    if (!st.keys.empty()) {
+    st.serviceSignals();
+    if (st.keyReady()) {
       const int code = st.keys.front();
       st.keys.pop_front();
       st.pace.restart();  // the player's time is not the typewriter's
       return code;
     }
     st.pumpInput();
-    if (st.keys.empty()) st.waitUntil(st.escapeEnds, true);
+    if (!st.keyReady()) st.waitUntil(st.escapeEnds, true);
   }
 }
 
@@ -419,7 +423,7 @@ bool TerminalDevice::keyWaiting() {
   State& st = *state_;
   st.serviceSignals();
   if (st.inputReady() || st.escapeEnds) st.pumpInput();
-  return !st.keys.empty();
+  return st.keyReady();
 }
 
 void TerminalDevice::sleepMs(int ms) {
