@@ -13,8 +13,18 @@ Look lookOf(int attribute, int colours) {
   const int text = toCurses(attribute & 0x0F);
   const int back = toCurses((attribute >> 4) & 0x0F);
   if (colours >= 16) return Look{text, back, false};
-  if (colours >= 8) return Look{text & 7, back & 7, (text & 8) != 0};
-  return Look{7, 0, (text & 8) != 0};
+  Look look{text & 7, back & 7, (text & 8) != 0};
+  if (look.foreground == look.background && text != back) {
+    const bool lightBackground = look.background == 2 || look.background == 3 || look.background >= 6;
+    look.foreground = lightBackground ? 0 : 7;
+  }
+  return look;
+}
+
+Look monochromeLookOf(int attribute, int screenAttribute) {
+  if ((attribute & 0xFF) == (screenAttribute & 0xFF)) return Look{};
+  const bool bright = (attribute & 0x08) != 0;
+  return Look{7, 0, bright, !bright};
 }
 
 PairPlan::PairPlan(int colours) : colours_(colours >= 16 ? 16 : 8) {}

@@ -12,9 +12,10 @@ constexpr int toCurses(int windowsColour) {
 
 // What a terminal can show of an attribute.
 struct Look {
-  int foreground = 7;  // curses colour number
-  int background = 0;  // curses colour number
-  bool bold = false;   // bright text on a terminal of 8 colours
+  int foreground = 7;    // curses colour number
+  int background = 0;    // curses colour number
+  bool bold = false;     // bright text on a terminal of 8 colours or none
+  bool reverse = false;  // on a terminal without colours: text that stands out
   bool operator==(const Look&) const = default;
 };
 
@@ -23,10 +24,19 @@ struct Look {
 int coloursToUse(int terminalColours, int terminalPairs);
 
 // The look of attribute `attribute` (low nibble text, high nibble
-// background, Windows order) drawn with `colours` colours (16, 8 or 0).
+// background, Windows order) drawn with `colours` colours (16 or 8).
 // With 8, bright text is bold in its dark twin and a bright background is
-// its dark twin; with 0, only bright text (bold) is kept.
+// its dark twin; text that would then have its background's colour (black
+// on dark grey, say) is drawn black on a light background (green, brown,
+// cyan, grey) and grey on a dark one, so that every text stays readable.
 Look lookOf(int attribute, int colours);
+
+// The look of `attribute` on a terminal without colours, while
+// `screenAttribute` is the screen's own: the screen's colours are plain
+// text; any other colours stand out, bright text in bold and other text in
+// reverse video (so a selected button, green on black, shows reversed
+// among the yellow ones).
+Look monochromeLookOf(int attribute, int screenAttribute);
 
 // Colour pair numbers for every pair of text and background colours, such
 // that the screen's own colours are pair 0, the terminal's default pair:

@@ -1,9 +1,15 @@
-// Pauses that run to deadlines, so that typed text keeps its pace.
+// Pauses that run to deadlines, so that typed text keeps its pace; and a test's faster clock.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 
 namespace kiv {
+
+// The speed-up a test asks for with THALVORINE_SPEEDUP: `text` holding only
+// an integer from 1 to 1000 gives that number; anything else, nullptr
+// included, gives 1 (the real pace).
+int speedupFrom(const char* text);
 
 class DeadlinePace {
  public:
@@ -15,13 +21,28 @@ class DeadlinePace {
   // pauses that follow.
   static constexpr std::chrono::milliseconds kCatchUpLimit{50};
 
-  // The moment a pause of `ms` milliseconds asked for at `now` ends. Pauses
-  // asked for one after the other end at start + the sum of their lengths,
-  // so small overshoots never add up; when `now` is already more than
-  // kCatchUpLimit past the end of the previous pause, the chain starts
-  // again at `now`. A pause of 0 or less ends at once and leaves the chain
-  // as it was.
+  // Every pause and beep lasts 1/`speedup` of its length, and the calendar
+  // runs `speedup` times faster (1 to 1000; a test's faster clock). 1 is
+  // the real pace.
+  explicit DeadlinePace(int speedup = 1) : speedup_(speedup) {}
+
+  int speedup() const { return speedup_; }
+
+  // How long a pause or beep of `ms` milliseconds lasts at this pace:
+  // ms / speedup, but at least 1 when `ms` is at least 1; 0 or less as given.
+  int scaled(int ms) const;
+
+  // The moment a pause of `ms` milliseconds (scaled) asked for at `now`
+  // ends. Pauses asked for one after the other end at start + the sum of
+  // their lengths, so small overshoots never add up; when `now` is already
+  // more than kCatchUpLimit past the end of the previous pause, the chain
+  // starts again at `now`. A pause of 0 or less ends at once and leaves the
+  // chain as it was.
   Clock::time_point deadline(Clock::time_point now, int ms);
+
+  // The calendar second `elapsed` after a start in second `startSecond`,
+  // the calendar running at this pace (`elapsed` is never negative).
+  std::int64_t calendarSecond(std::int64_t startSecond, Clock::duration elapsed) const;
 
   // The next pause starts a new chain (after a wait for the player).
   void restart() { started_ = false; }
@@ -29,6 +50,7 @@ class DeadlinePace {
  private:
   Clock::time_point end_{};
   bool started_ = false;
+  int speedup_;
 };
 
 }  // namespace kiv

@@ -117,8 +117,12 @@ struct TerminalDevice::State {
   bool wantCursor = true;
   int cursorShown = -1;  // as the terminal has it: 1, 0, or -1 unknown
 
-  std::deque<int> keys;  // codes read but not yet handed on
+  std::deque<int> keys;  // codes read but not yet handed on (held while the notice is up)
+  KeyDecoder decoder;
+  std::optional<Clock::time_point> escapeEnds;  // when a begun escape sequence counts as ended
   DeadlinePace pace;
+  std::int64_t startSecond = 0;  // the calendar and the steady clock at the start
+  Clock::time_point started;
 
   void draw();
   void drawNotice();
@@ -129,6 +133,7 @@ struct TerminalDevice::State {
   void serviceSignals();
   void resize();
   void pumpInput();
+  bool keyReady() const { return !tooSmall && !keys.empty(); }
   bool inputReady();
   void waitUntil(std::optional<Clock::time_point> deadline, bool wakeOnInput);
 
@@ -156,9 +161,8 @@ TerminalDevice::TerminalDevice() : state_(std::make_unique<State>()) {
   noecho();
   nonl();
   intrflush(stdscr, FALSE);
-  keypad(stdscr, TRUE);
+  keypad(stdscr, FALSE);  // the key sequences are ours to read, in every form terminals send them (KeyDecoder)
   nodelay(stdscr, TRUE);  // the waits are ours: they must also wake for signals
-  set_escdelay(25);
   typeahead(-1);  // a waiting key must never hold the screen back
   idlok(stdscr, TRUE);
   scrollok(stdscr, FALSE);
@@ -173,6 +177,9 @@ TerminalDevice::TerminalDevice() : state_(std::make_unique<State>()) {
       STDIN_FILENO, st.shellModes);
   st.titles = understandsTitles();
   st.sound = openSoundOutput();
+  st.pace = DeadlinePace(speedupFrom(std::getenv("THALVORINE_SPEEDUP")));  // tests run the clock faster
+  st.startSecond = static_cast<std::int64_t>(std::time(nullptr));
+  st.started = Clock::now();
 }
 
 TerminalDevice::~TerminalDevice() {
@@ -215,7 +222,14 @@ void TerminalDevice::State::draw() {
     shadowValid = false;
     clearok(curscr, TRUE);
   }
-  if (colours > 0 && last->clearAttribute() != screenAttr) setScreenColours(last->clearAttribute());
+  if (last->clearAttribute() != screenAttr) {
+    if (colours > 0) {
+      setScreenColours(last->clearAttribute());
+    } else {
+      screenAttr = last->clearAttribute();  // without colours, the looks depend on it (colour::monochromeLookOf)
+      shadowValid = false;
+    }
+  }
 
   const int rows = std::min(LINES, ScreenBuffer::kRows);
   const int top = last->viewTop(rows);
@@ -241,8 +255,10 @@ void TerminalDevice::State::putCell(int row, int column, const Cell& cell) {
   const wchar_t text[2] = {static_cast<wchar_t>(codepage::toUnicode(cell.ch)), L'\0'};
   attr_t attributes = A_NORMAL;
   short pair = 0;
-  const colour::Look look = colour::lookOf(cell.attr, colours);
+  const colour::Look look =
+      colours > 0 ? colour::lookOf(cell.attr, colours) : colour::monochromeLookOf(cell.attr, screenAttr);
   if (look.bold) attributes |= A_BOLD;
+  if (look.reverse) attributes |= A_REVERSE;
   if (colours > 0) pair = static_cast<short>(plan.pairOf(cell.attr, screenAttr));
   cchar_t shown;
   setcchar(&shown, text, attributes, pair, nullptr);
@@ -349,15 +365,21 @@ void TerminalDevice::State::pumpInput() {
   for (;;) {
     wint_t value = 0;
     const int kind = wget_wch(stdscr, &value);
-    if (kind == ERR) return;
-    const TypedKey typed = translateKey(kind == KEY_CODE_YES, static_cast<std::uint32_t>(value));
-    if (typed.kind == TypedKey::kInterrupt) endBy(SIGINT);
-    for (int i = 0; i < typed.count; ++i) keys.push_back(typed.codes[i]);
+    if (kind == ERR) break;
+    if (decoder.feed(kind == KEY_CODE_YES, static_cast<std::uint32_t>(value), keys)) endBy(SIGINT);
+    if (!decoder.pending()) escapeEnds.reset();
+    if (decoder.pending() && !escapeEnds)
+      escapeEnds = Clock::now() + std::chrono::milliseconds(KeyDecoder::kEscapeDelayMs);
+  }
+  if (escapeEnds && Clock::now() >= *escapeEnds) {
+    decoder.expire(keys);
+    escapeEnds.reset();
   }
 }
 
 // Blocks until `deadline` (none: for ever) or, with `wakeOnInput`, until
-// input arrives; answers signals meanwhile. Uses no CPU while it waits.
+// input or a signal arrives; answers signals meanwhile. Uses no CPU while
+// it waits.
 void TerminalDevice::State::waitUntil(std::optional<Clock::time_point> deadline, bool wakeOnInput) {
   for (;;) {
     serviceSignals();
@@ -376,6 +398,7 @@ void TerminalDevice::State::waitUntil(std::optional<Clock::time_point> deadline,
     if (n < 0) continue;  // interrupted by a signal: look at it above
     if (fds[0].revents != 0) terminal_signals::drainWakeups();
     if (!wakeOnInput) continue;
+    if (fds[0].revents != 0) return;  // a resize, say: the caller looks again
     if (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) endBy(SIGHUP);  // the terminal is gone
     if (fds[1].revents & POLLIN) return;
   }
@@ -384,22 +407,23 @@ void TerminalDevice::State::waitUntil(std::optional<Clock::time_point> deadline,
 int TerminalDevice::readKey() {
   State& st = *state_;
   for (;;) {
-    if (!st.keys.empty()) {
+    st.serviceSignals();
+    if (st.keyReady()) {
       const int code = st.keys.front();
       st.keys.pop_front();
       st.pace.restart();  // the player's time is not the typewriter's
       return code;
     }
     st.pumpInput();
-    if (st.keys.empty()) st.waitUntil(std::nullopt, true);
+    if (!st.keyReady()) st.waitUntil(st.escapeEnds, true);
   }
 }
 
 bool TerminalDevice::keyWaiting() {
   State& st = *state_;
   st.serviceSignals();
-  if (st.keys.empty() && st.inputReady()) st.pumpInput();
-  return !st.keys.empty();
+  if (st.inputReady() || st.escapeEnds) st.pumpInput();
+  return st.keyReady();
 }
 
 void TerminalDevice::sleepMs(int ms) {
@@ -415,13 +439,17 @@ void TerminalDevice::beep(int frequency, int ms) {
   State& st = *state_;
   const auto deadline = st.pace.deadline(Clock::now(), ms);
   if (st.sound) {
-    st.sound->play(frequency, ms);
+    st.sound->play(frequency, st.pace.scaled(ms));
   } else {
     ::beep();
   }
   st.waitUntil(deadline, false);
 }
 
-std::int64_t TerminalDevice::calendarSecond() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t TerminalDevice::calendarSecond() {
+  const State& st = *state_;
+  if (st.pace.speedup() == 1) return static_cast<std::int64_t>(std::time(nullptr));
+  return st.pace.calendarSecond(st.startSecond, Clock::now() - st.started);
+}
 
 }  // namespace kiv

@@ -2,25 +2,39 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <string>
 
 namespace kiv {
 
-struct TypedKey {
-  enum Kind {
-    kIgnored,    // nothing for the game (a resize, a key the game has no code for)
-    kCodes,      // one or two key codes, in `codes`
-    kInterrupt,  // Ctrl-C: the player wants out
-  };
-  Kind kind = kIgnored;
-  int count = 0;
-  int codes[2] = {};
-};
+// Reads what the terminal sends for the keys, escape sequences included,
+// character by character, as curses' wide-character reader gives it with
+// its own key translation off.
+class KeyDecoder {
+ public:
+  // How long the rest of an escape sequence may take to come; a lone Esc
+  // is known as one when nothing has followed it for this long.
+  static constexpr int kEscapeDelayMs = 25;
 
-// Translates one key as curses' wide-character reader gives it: a key code
-// (`isKeyCode`, curses' KEY_ values) or a typed Unicode character. Enter is
-// 13, Backspace 8, Tab 9, Esc 27; arrows, Home, End, PgUp, PgDn, Ins and Del
-// are 224 then their scan code; F1 to F10 are 0 then 59 to 68; a typed
-// character is its code page 857 byte, and one without a byte is ignored.
-TypedKey translateKey(bool isKeyCode, std::uint32_t value);
+  // Takes one character (or a curses key code when `isKeyCode`) and appends
+  // the codes of the key it completes, if any, to `codes`: Enter 13,
+  // Backspace 8 (also 127), Tab 9, Esc 27, other control keys as they are; the
+  // arrows, Home, End, PgUp, PgDn, Ins and Del 224 then their scan code, and
+  // F1 to F10 0 then 59 to 68, in every form xterm, the Linux console,
+  // screen, tmux and rxvt send them; a typed character as its code page 857
+  // byte. NUL, a character without a byte, an escape sequence the game has
+  // no key for and every curses key code (a resize) are no key. Returns
+  // true for Ctrl-C: the player wants out.
+  bool feed(bool isKeyCode, std::uint32_t value, std::deque<int>& codes);
+  // True while an escape sequence has begun and not ended.
+  bool pending() const { return !sequence_.empty(); }
+  // Nothing more came within the escape delay: a lone Esc is the Esc key,
+  // the start of a longer sequence is no key.
+  void expire(std::deque<int>& codes);
+
+ private:
+  void finish(std::deque<int>& codes);
+  std::string sequence_;  // what came after the ESC, the ESC included
+};
 
 }  // namespace kiv

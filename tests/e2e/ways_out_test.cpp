@@ -1,104 +1,72 @@
-// Every way out of the game gives the player's terminal back.
-#include <fcntl.h>
+// Every way out of the game gives the player's terminal back; off a terminal the game does not start.
 #include <signal.h>
-#include <spawn.h>
-#include <unistd.h>
 
 #include <ostream>
 
 #include "game_session.h"
 
-extern char** environ;
-
 namespace e2e {
 namespace {
 
-// Starts the game and waits until it waits for a key at the main menu.
-void reachMainMenu(GameSession& game) {
-  PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuShown(term); }, kPatience)) << term.screenText();
-  term.settle(std::chrono::milliseconds(300), kPatience);
-}
-
-void expectKilledBy(PtyTerminal& term, int signal) {
-  const auto status = term.waitExit(kPatience);
-  ASSERT_TRUE(status.has_value()) << "the game did not end\n" << term.screenText();
-  ASSERT_TRUE(WIFSIGNALED(*status)) << "status " << *status;
-  EXPECT_EQ(WTERMSIG(*status), signal);
-}
-
-// The progress file is whole: either as written by the test or as the game
-// saved it, and no temporary file is left beside it.
-void expectProgressWhole(const GameSession& game) {
-  const std::string saved = game.folder.read("game.dat");
-  EXPECT_TRUE(saved.find("<RunningTime>2</RunningTime>") != std::string::npos ||
-              saved == progressFile(1, "0.1.0"))
-      << saved;
-  EXPECT_NE(saved.find("</version>"), std::string::npos) << saved;
-  EXPECT_EQ(game.folder.names(), std::vector<std::string>{"game.dat"});
-}
-
-struct Ending {
+struct WayOut {
   const char* name;
-  int signal;  // sent from outside, or 0 for Ctrl-C typed
-  int endsBy;  // the signal the game ends by
+  const char* keys;  // typed at the main menu, or
+  int signal;        // sent, during the start-up melody when `inMelody`
+  bool inMelody;
+  int waitStatus;  // how the game ends
 };
 
-void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+void PrintTo(const WayOut& way, std::ostream* out) { *out << way.name; }
 
-class WaysOut : public ::testing::TestWithParam<Ending> {};
+class WaysOut : public ::testing::TestWithParam<WayOut> {};
 
-TEST_P(WaysOut, WhileWaitingForAKeyRestoreTheTerminal) {
-  GameSession game(progressFile(1, "0.1.0"));
+TEST_P(WaysOut, RestoreTheTerminal) {
+  const WayOut& way = GetParam();
+  GameSession game({.speedup = way.inMelody ? 1 : 40});  // the melody at its real pace lasts 1.5 s
   PtyTerminal& term = *game.terminal;
-  reachMainMenu(game);
-  if (GetParam().signal == 0) {
-    term.send("\x03");
-  } else {
-    ASSERT_EQ(::kill(term.pid(), GetParam().signal), 0);
+  ASSERT_TRUE(term.waitUntil([&] { return way.inMelody ? term.shows("Thalvorine") : mainMenuAt(term, 6); }, kPatience))
+      << term.screenText();
+  if (way.signal != 0) {
+    ASSERT_EQ(::kill(term.pid(), way.signal), 0);
   }
-  expectKilledBy(term, GetParam().endsBy);
-  expectTerminalRestored(term);
-  expectProgressWhole(game);
+  term.send(way.keys);
+  const auto status = term.waitExit(kPatience);
+  ASSERT_TRUE(status.has_value()) << "the game did not end\n" << term.screenText();
+  EXPECT_EQ(*status & ~WCOREFLAG, way.waitStatus);
+
+  // The player's terminal as it was: the game's screen left, the cursor
+  // shown, plain text, and the line discipline's modes back.
+  EXPECT_NE(term.output().find("\x1b[?1049h"), std::string::npos) << "the game never took the alternate screen";
+  EXPECT_FALSE(term.alternateScreen()) << "still on the alternate screen";
+  EXPECT_TRUE(term.cursorVisible()) << "the cursor stays hidden";
+  EXPECT_TRUE(term.penIsPlain()) << "colours or attributes left on";
+  EXPECT_TRUE(term.modesAsAtStart()) << "echo, canonical input, signals or line endings not given back";
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, WaysOut,
-                         ::testing::Values(Ending{"Term", SIGTERM, SIGTERM}, Ending{"CtrlC", 0, SIGINT},
-                                           Ending{"Abort", SIGABRT, SIGABRT}),
+INSTANTIATE_TEST_SUITE_P(Ends, WaysOut,
+                         ::testing::Values(WayOut{"ExitQuestion", "\x1b\r", 0, false, W_EXITCODE(1, 0)},
+                                           WayOut{"CtrlC", "\x03", 0, false, W_EXITCODE(0, SIGINT)},
+                                           WayOut{"Term", "", SIGTERM, false, W_EXITCODE(0, SIGTERM)},
+                                           WayOut{"HangUp", "", SIGHUP, true, W_EXITCODE(0, SIGHUP)},
+                                           WayOut{"Abort", "", SIGABRT, false, W_EXITCODE(0, SIGABRT)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WaysOut, HangUpDuringTheMelodyEndsTheGame) {
-  GameSession game(progressFile(1, "0.1.0"));
+// Standard input or output not a terminal: one line on standard error,
+// exit status 2, and no file made (here, no progress file).
+class NotATerminal : public ::testing::TestWithParam<int> {};
+
+TEST_P(NotATerminal, SaysSoOnOneLineAndTouchesNothing) {
+  GameSession game({.runningTime = -1, .nullFd = GetParam()});
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitForText("Thalvorine", kPatience, 11)) << term.screenText();  // the melody plays
-  ASSERT_EQ(::kill(term.pid(), SIGHUP), 0);
-  expectKilledBy(term, SIGHUP);
-  expectTerminalRestored(term);
+  EXPECT_TRUE(exitedWith(term, 2)) << term.screenText();
+  const std::string& said = term.output();
+  EXPECT_GT(said.size(), 2u);
+  EXPECT_EQ(said.find('\n'), said.size() - 1) << "one line: " << said;
+  EXPECT_TRUE(std::filesystem::is_empty(game.folder)) << "the game touched its folder";
 }
 
-TEST(WaysOut, OffATerminalTheGameSaysSoAndTouchesNothing) {
-  TempFolder folder;
-  TempFolder elsewhere;
-  const std::string errPath = elsewhere.path() + "/stderr";
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const std::string command = std::string("cd '") + folder.path() + "' && exec '" + THALVORINE_BINARY + "'";
-  const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
-  pid_t pid = 0;
-  ASSERT_EQ(posix_spawn(&pid, "/bin/sh", &actions, nullptr, const_cast<char**>(argv), environ), 0);
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 2);
-
-  const std::string err = elsewhere.read("stderr");
-  ASSERT_FALSE(err.empty());
-  EXPECT_EQ(err.find('\n'), err.size() - 1) << "one line: " << err;
-  EXPECT_TRUE(folder.names().empty()) << "the game touched its folder";
-}
+INSTANTIATE_TEST_SUITE_P(Redirected, NotATerminal, ::testing::Values(0, 1),
+                         [](const auto& info) { return info.param == 0 ? "Input" : "Output"; });
 
 }  // namespace
 }  // namespace e2e

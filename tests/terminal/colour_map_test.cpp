@@ -8,16 +8,28 @@
 namespace kiv::colour {
 namespace {
 
-TEST(ColourMap, SwapsBlueAndRedWithSixteenColoursAndFoldsBrightnessWithEight) {
+TEST(ColourMap, SixteenColoursAreExactEightFoldBrightnessNoneMakeOtherColoursStandOut) {
   // Windows: 1 blue, 2 green, 4 red, 8 bright. Curses: 1 red, 2 green, 4 blue.
-  EXPECT_EQ(lookOf(0x9E, 16), (Look{11, 12, false}));  // yellow on light blue
-  EXPECT_EQ(lookOf(0x1F, 16), (Look{15, 4, false}));   // white on blue
-  // Eight colours: bright text is bold in its dark twin, a bright background is its dark twin.
-  EXPECT_EQ(lookOf(0x9E, 8), (Look{3, 4, true}));
-  EXPECT_EQ(lookOf(0x4F, 8), (Look{7, 1, true}));
-  EXPECT_EQ(lookOf(0x70, 8), (Look{0, 7, false}));
-  EXPECT_EQ(lookOf(0x9E, 0), (Look{7, 0, true}));  // none: only the brightness, as bold
-  EXPECT_EQ(lookOf(0x17, 0), (Look{7, 0, false}));
+  // Eight colours: bright text is bold in its dark twin, a bright background
+  // its dark twin, and text never takes its background's colour.
+  const struct { int attribute, colours; Look look; } looks[] = {
+      {0x9E, 16, {11, 12}}, {0x1F, 16, {15, 4}}, {0x80, 16, {0, 8}}, {0x02, 16, {2, 0}},
+      {0x9E, 8, {3, 4, true}}, {0x4F, 8, {7, 1, true}}, {0x70, 8, {0, 7}}, {0x02, 8, {2, 0}},
+      {0x80, 8, {7, 0}}, {0x08, 8, {7, 0, true}}, {0xA2, 8, {0, 2}}, {0xB3, 8, {0, 6}}, {0x19, 8, {7, 4, true}},
+      {0x00, 8, {0, 0}}, {0x77, 8, {7, 7}}};  // the same colour on purpose stays so
+  for (const auto& [attribute, colours, look] : looks)
+    EXPECT_EQ(lookOf(attribute, colours), look) << std::hex << attribute << " with " << std::dec << colours;
+  for (int attribute = 0; attribute < 256; ++attribute) {  // unless the attribute asks for it
+    const Look eight = lookOf(attribute, 8);
+    EXPECT_TRUE(eight.foreground != eight.background || (attribute & 15) == attribute >> 4) << std::hex << attribute;
+  }
+
+  // No colours: on the screen's own colours (here white on blue) plain; a
+  // selected button (green on black) reversed, the others (yellow) bold.
+  const struct { int attribute; Look look; } plain[] = {
+      {0x1F, {}}, {0x02, {7, 0, false, true}}, {0x0E, {7, 0, true, false}}, {0x17, {7, 0, false, true}}};
+  for (const auto& [attribute, look] : plain) EXPECT_EQ(monochromeLookOf(attribute, 0x1F), look) << attribute;
+  EXPECT_EQ(monochromeLookOf(0x0E, 0x0E), Look{}) << "the screen's own colours, even bright, are plain";
 }
 
 TEST(ColourMap, UsesSixteenOnlyWithPairsForAllOfThem) {

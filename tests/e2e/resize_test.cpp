@@ -1,0 +1,31 @@
+// A terminal too small for the game shows a notice, and the game waits behind it.
+#include "game_session.h"
+
+namespace e2e {
+namespace {
+
+TEST(Resize, TooSmallShowsTheNoticeAndHoldsKeysUntilTheGameIsSeenAgain) {
+  GameSession game;
+  PtyTerminal& term = *game.terminal;
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+
+  term.resize(79, 30);
+  ASSERT_TRUE(term.waitUntil([&] { return term.shows("needs a terminal"); }, kPatience)) << term.screenText();
+  EXPECT_FALSE(term.shows("v0.1.0")) << "the game shows through the notice";
+  term.resize(100, 23);
+  ASSERT_TRUE(term.waitUntil([&] { return term.shows("This one is 100 x 23."); }, kPatience)) << term.screenText();
+
+  // Esc while the notice is up, and time for the game to act on it, were it
+  // to: the main menu is seen again before the exit question follows.
+  term.send("\x1b");
+  term.settle(300ms, kPatience);
+  term.resize(100, 30);  // larger than the game: its 80 columns, more of its rows
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  EXPECT_FALSE(term.shows("needs a terminal"));
+  ASSERT_TRUE(exitQuestionShown(term)) << term.screenText();
+  term.send("\r");
+  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,60 @@
+// The game's screens as terminals of 256 colours, 8 colours and none show them.
+#include <algorithm>
+#include <ostream>
+
+#include "game_session.h"
+
+namespace e2e {
+namespace {
+
+const std::string kIndent(11, ' ');
+const std::string kBannerEdge = kIndent + "░░░░▒▒▒▒▒▓██████████████████████████████████████▓▒▒▒▒▒░░░░";
+const std::string kBannerTitle = kIndent + "░░░░▒▒▒▒▒▓█  Thalvorine                 v0.1.0 █▓▒▒▒▒▒░░░░";
+
+struct Terminal {
+  const char* name;
+  const char* term;
+  int colours;  // the palette the screen's colours come from: 16, 8, or 0 for none
+  Look selected, other;
+  const char* title;  // as the terminal shows it
+};
+
+void PrintTo(const Terminal& terminal, std::ostream* out) { *out << terminal.term; }
+
+class Terminals : public ::testing::TestWithParam<Terminal> {};
+
+TEST_P(Terminals, ShowTheBannerReadablyAndTheSelectedButtonStandingOut) {
+  const Terminal& t = GetParam();
+  GameSession game({t.term});
+  PtyTerminal& term = *game.terminal;
+
+  ASSERT_TRUE(
+      term.waitUntil([&] { return term.rowText(8) == kBannerEdge && term.rowText(11) == kBannerTitle; }, kPatience))
+      << term.screenText();
+  // The screen's colours from the palette, the text never in its background's.
+  // Without colours, plain text.
+  const Look screen = term.cell(30, 8).look;
+  const auto [darkest, lightest] = std::minmax(screen.foreground, screen.background);
+  EXPECT_TRUE(t.colours == 0 ? screen == Look{} : darkest >= 0 && lightest < t.colours && darkest != lightest)
+      << screen.foreground << " on " << screen.background;
+  EXPECT_EQ(term.cell(0, 0).look.background, screen.background) << "the screen's colour fills it";
+
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, t.selected, t.other); }, kPatience)) << term.screenText();
+  term.send("\x1b[B");
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 10, t.selected, t.other); }, kPatience))
+      << term.screenText();
+  EXPECT_EQ(term.title(), t.title);
+
+  term.send("\x1b\r");  // Esc, then Yes to the exit question
+  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, Terminals,
+    ::testing::Values(Terminal{"Colours256", "xterm-256color", 16, kSelected, kUnselected, "Thalvorine"},
+                      Terminal{"Colours8", "xterm", 8, {2, 0}, {3, 0, true}, "Thalvorine"},
+                      Terminal{"NoColours", "vt100", 0, {-1, -1, false, true}, {-1, -1, true}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace e2e
