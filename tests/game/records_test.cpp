@@ -81,24 +81,6 @@ TEST_F(Records, LoadingStopsAtTheFirstGapAndAtCode99) {
             std::tuple(std::string("ROOM99"), std::string("OBJECT2"), std::string()));
 }
 
-TEST_F(Records, TitleBoxesCentreTheNameBetweenTheirWalls) {
-  const auto edge = [](int at, int blocks) { return std::string(at, ' ') + std::string(blocks, '\xDB'); };
-  const auto wall = [&](int at, std::string in) { return edge(at, 1) + in.append(23 - in.size(), ' ') + "\xDB"; };
-  for (const auto& [name, left] : {std::pair<std::string, int>{"", 11}, {"EVEN", 9}, {"ABCDEFGHIJKLMNOPQRS", 2}}) {
-    world.write("rooms/1.room", {{"Name", name}});
-    world.write("objects/1.object", {{"Name", name}});
-    ASSERT_TRUE(oda[1].initialize("rooms/", 1) && esya[1].initialize("objects/", 1));
-    kiv::Clear();
-    oda[1].title_page();  // on a bar, with the next text eight rows down
-    esya[1].title_page();
-    const std::string named = std::string(left, ' ') + name;
-    const std::string expected[] = {"", "", edge(27, 25), wall(27, ""), wall(27, named), wall(27, ""), edge(0, 80), "",
-                                    edge(11, 25), wall(11, ""), wall(11, named), wall(11, ""), edge(11, 25), ""};
-    for (int y = 0; y < 14; ++y) EXPECT_EQ(kiv::rowText(kiv::screen(), y), expected[y]) << name << " row " << y;
-    EXPECT_EQ(std::pair(kiv::getCursorPosX(), kiv::getCursorPosY()), std::pair(0, 13));
-  }
-}
-
 TEST_F(Records, LeftItemsLoseOneEqualEntry) {
   for (int code : {3, 5, 3}) oda[1].addLeftItem(code);
   for (int code : {3, 9}) oda[1].removeLeftItem(code);

@@ -70,26 +70,4 @@ TEST(Recording, ABrokenLineIsNamedAndEndsTheReading) {
   }
 }
 
-TEST(Recording, WrittenKeysReadBackAsTheSameCodesAndMoments) {
-  std::ostringstream out;
-  replay::Setup setup;
-  setup.clockMs = 1'800'000'000'007;
-  setup.progress = replay::Setup::Progress::None;
-  replay::writeSetup(out, setup);
-  const std::vector<std::pair<int, int>> keys = {{0x9E, -1}, {' ', -1}, {13, -1}, {224, 72}, {0, 68},
-                                                 {224, 91}, {5, -1},   {0x7F, -1}, {0xD5, -1}};
-  for (std::size_t i = 0; i < keys.size(); ++i) replay::writeKey(out, 100 * i, keys[i].first, keys[i].second);
-
-  const auto parsed = parse(out.str());
-  ASSERT_EQ(parsed.errorLine, 0) << parsed.error << "\n" << out.str();
-  EXPECT_EQ(parsed.recording.setup.clockMs, setup.clockMs);
-  EXPECT_EQ(parsed.recording.setup.progress, replay::Setup::Progress::None);
-  std::vector<std::pair<int, long>> read;
-  for (const auto& step : parsed.recording.steps) read.emplace_back(step.code, static_cast<long>(*step.atMs));
-  const std::vector<std::pair<int, long>> expected = {{0x9E, 0}, {32, 100}, {13, 200}, {224, 300}, {72, 300},
-                                                      {0, 400},  {68, 400}, {224, 500}, {91, 500}, {5, 600},
-                                                      {0x7F, 700}, {0xD5, 800}};
-  EXPECT_EQ(read, expected);
-}
-
 }  // namespace
