@@ -31,6 +31,7 @@
 #include "kiv/sound_output.h"
 #include "kiv/terminal_keys.h"
 #include "kiv/terminal_signals.h"
+#include "kiv/write_all.h"
 
 namespace kiv {
 namespace {
@@ -81,16 +82,6 @@ bool understandsTitles() {
     if (std::strncmp(term, family, std::strlen(family)) == 0) return true;
   }
   return false;
-}
-
-void writeAll(int fd, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    done += static_cast<std::size_t>(n);
-  }
 }
 
 }  // namespace
@@ -150,13 +141,22 @@ TerminalDevice::TerminalDevice() : state_(std::make_unique<State>()) {
   st.wakeFd = terminal_signals::install();
 
   st.screen = newterm(nullptr, stdout, stdin);
+  const char* term = std::getenv("TERM");
   if (st.screen == nullptr) {
     terminal_signals::uninstall();
-    const char* term = std::getenv("TERM");
     std::fprintf(stderr, "thalvorine: this terminal (TERM=%s) is not known here.\n", term ? term : "");
     std::exit(2);
   }
   set_term(st.screen);
+  if (capability("cup").empty()) {  // a terminal that cannot place the cursor would show nothing
+    delscreen(st.screen);
+    terminal_signals::uninstall();
+    std::fprintf(stderr,
+                 "thalvorine: this terminal (TERM=%s) cannot place the cursor; "
+                 "play in one that can, such as xterm, linux or screen.\n",
+                 term ? term : "");
+    std::exit(2);
+  }
   raw();  // Ctrl-C arrives as a key and ends the game cleanly; Ctrl-S cannot freeze it
   noecho();
   nonl();

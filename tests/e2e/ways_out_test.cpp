@@ -51,12 +51,21 @@ INSTANTIATE_TEST_SUITE_P(Ends, WaysOut,
                                            WayOut{"Abort", "", SIGABRT, false, W_EXITCODE(0, SIGABRT)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Standard input or output not a terminal: one line on standard error,
-// exit status 2, and no file made (here, no progress file).
-class NotATerminal : public ::testing::TestWithParam<int> {};
+// Standard input or output not a terminal, or a terminal the game cannot
+// draw on: one line on standard error, exit status 2, and no file made
+// (here, no progress file).
+struct Refused {
+  const char* name;
+  const char* term;
+  int nullFd;
+};
+
+void PrintTo(const Refused& refused, std::ostream* out) { *out << refused.name; }
+
+class NotATerminal : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(NotATerminal, SaysSoOnOneLineAndTouchesNothing) {
-  GameSession game({.runningTime = -1, .nullFd = GetParam()});
+  GameSession game({.term = GetParam().term, .runningTime = -1, .nullFd = GetParam().nullFd});
   PtyTerminal& term = *game.terminal;
   EXPECT_TRUE(exitedWith(term, 2)) << term.screenText();
   const std::string& said = term.output();
@@ -65,8 +74,11 @@ TEST_P(NotATerminal, SaysSoOnOneLineAndTouchesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(game.folder)) << "the game touched its folder";
 }
 
-INSTANTIATE_TEST_SUITE_P(Redirected, NotATerminal, ::testing::Values(0, 1),
-                         [](const auto& info) { return info.param == 0 ? "Input" : "Output"; });
+INSTANTIATE_TEST_SUITE_P(Refused, NotATerminal,
+                         ::testing::Values(Refused{"Input", "xterm", 0}, Refused{"Output", "xterm", 1},
+                                           Refused{"NoCursorAddressing", "dumb", -1},
+                                           Refused{"Unknown", "no-such-terminal", -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace e2e
