@@ -1,0 +1,57 @@
+// Thalvorine in a web page: the game on the page's console, playing in the
+// folder where the page keeps the world and the player's progress file.
+#include <emscripten.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "game/startup.h"
+#include "kiv/kiv_engine.h"
+#include "kiv/web_device.h"
+
+extern "C" {
+// Tells the page the game has ended with `status`; it keeps the progress file.
+void thalvorine_ended(int status);
+}
+
+namespace {
+
+// The folder the page puts the world and the progress file in.
+constexpr const char* kPlayFolder = "/play";
+
+kiv::WebDevice* g_page = nullptr;
+
+// `--speed N` divides every pause (the page's ?speed=N); 1 without it.
+int speedOf(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--speed") == 0) return std::max(1, std::atoi(argv[i + 1]));
+  return 1;
+}
+
+}  // namespace
+
+extern "C" {
+
+// A key from the page's keyboard, named as the browser names it; the number
+// of key codes it became (0: not the game's).
+EMSCRIPTEN_KEEPALIVE int thalvorine_press(const char* keyName) {
+  return g_page != nullptr ? g_page->press(keyName) : 0;
+}
+
+// How many key codes the game has read.
+EMSCRIPTEN_KEEPALIVE int thalvorine_keys_read() { return g_page != nullptr ? g_page->keysRead() : 0; }
+
+}  // extern "C"
+
+int main(int argc, char** argv) {
+  static kiv::WebDevice page(speedOf(argc, argv));
+  g_page = &page;
+  if (::chdir(kPlayFolder) != 0) return 2;
+  kiv::attach(page);
+  const int status = startUp();
+  kiv::present();
+  thalvorine_ended(status);
+  return status;
+}

@@ -1,0 +1,266 @@
+// The page around the game: its screen, keyboard, sound and kept progress,
+// and a small API for tests (window.thalvorine). Runs before the game starts.
+var Page = (function () {
+  'use strict';
+  var COLUMNS = 80, ROWS = 25, CELLS = COLUMNS * ROWS;
+  var PLAY = '/play';                    // the game's folder: the world and game.dat
+  var STORE = '/thalvorine-progress';    // kept in the browser: game.dat only
+  // The console's colours, Windows order: 1 blue, 2 green, 4 red, 8 bright.
+  var PALETTE = ['#000000', '#000080', '#008000', '#008080', '#800000', '#800080', '#808000', '#c0c0c0',
+                 '#808080', '#0000ff', '#00ff00', '#00ffff', '#ff0000', '#ff00ff', '#ffff00', '#ffffff'];
+  // Block characters drawn as filled cells, so that they join without gaps.
+  var BLOCKS = {0x2588: 'full', 0x2580: 'upper', 0x2584: 'lower'};
+
+  var screen = document.getElementById('screen');
+  var note = document.getElementById('keys');
+  var cursor = document.createElement('div');
+  var rows = [];
+  var chars = new Uint16Array(CELLS).fill(0x20);
+  var attrs = new Uint8Array(CELLS).fill(0x07);
+  var cellWidth = 0, rowHeight = 0;
+  var audio = null;
+
+  var page = {
+    waiter: null,          // wakes the game while it waits for a key
+    storage: false,        // the progress file can be kept in this browser
+    storing: null,         // the progress file as last handed to the storage
+    stored: null,          // ... and as the storage last confirmed
+    syncing: false,
+    syncAgain: false,
+    exitStatus: null,
+    firstLetterMs: null,   // when the first letter was shown, from the page's start
+    tones: [],
+  };
+
+  function addStyle() {
+    var css = [];
+    PALETTE.forEach(function (colour, i) {
+      css.push('.f' + i + '{color:' + colour + ';--f:' + colour + '}',
+               '.b' + i + '{background-color:' + colour + ';--b:' + colour + '}');
+    });
+    var style = document.createElement('style');
+    style.textContent = css.join('\n');
+    document.head.appendChild(style);
+  }
+
+  function drawRow(y) {
+    var base = y * COLUMNS, spans = [];
+    for (var x = 0; x < COLUMNS;) {
+      var attr = attrs[base + x], block = BLOCKS[chars[base + x]], end = x + 1;
+      if (!block) while (end < COLUMNS && attrs[base + end] === attr && !BLOCKS[chars[base + end]]) end++;
+      var span = document.createElement('span');
+      span.className = 'f' + (attr & 15) + ' b' + (attr >> 4) + (block ? ' ' + block : '');
+      span.textContent = String.fromCharCode.apply(null, chars.subarray(base + x, base + end));
+      spans.push(span);
+      x = end;
+    }
+    rows[y].replaceChildren.apply(rows[y], spans);
+  }
+
+  // Sizes the font so that 80 columns and 25 rows fit the window.
+  function fit() {
+    screen.style.fontSize = '100px';
+    var probe = document.createElement('span');
+    probe.textContent = 'M'.repeat(COLUMNS);
+    rows[0].appendChild(probe);
+    var ratio = probe.getBoundingClientRect().width / COLUMNS / 100;
+    rows[0].removeChild(probe);
+    var free = window.innerHeight - note.offsetHeight - 16;
+    var size = Math.max(6, Math.floor(Math.min(window.innerWidth / COLUMNS / ratio, free / ROWS / 1.2)));
+    rowHeight = Math.round(size * 1.2);
+    cellWidth = size * ratio;
+    screen.style.fontSize = size + 'px';
+    screen.style.setProperty('--row', rowHeight + 'px');
+    note.style.fontSize = Math.max(11, Math.round(size * 0.75)) + 'px';
+    placeCursor();
+  }
+
+  var cursorAt = {x: 0, y: -1, visible: false};
+  function placeCursor() {
+    var c = cursorAt, shown = c.visible && c.y >= 0;
+    cursor.style.display = shown ? 'block' : 'none';
+    if (!shown) return;
+    cursor.className = 'cursor f' + (attrs[c.y * COLUMNS + c.x] & 15);
+    cursor.style.left = (c.x * cellWidth) + 'px';
+    cursor.style.top = (c.y * rowHeight) + 'px';
+    cursor.style.width = cellWidth + 'px';
+  }
+
+  page.show = function (newChars, newAttrs, cursorX, cursorY, cursorVisible) {
+    for (var y = 0; y < ROWS; y++) {
+      var from = y * COLUMNS, to = from + COLUMNS, changed = false;
+      for (var i = from; i < to && !changed; i++) changed = chars[i] !== newChars[i] || attrs[i] !== newAttrs[i];
+      if (!changed) continue;
+      chars.set(newChars.subarray(from, to), from);
+      attrs.set(newAttrs.subarray(from, to), from);
+      drawRow(y);
+    }
+    cursorAt = {x: cursorX, y: cursorY, visible: cursorVisible !== 0};
+    placeCursor();
+    if (page.firstLetterMs === null && chars.some(function (c) { return c !== 0x20; }))
+      page.firstLetterMs = performance.now();
+  };
+
+  page.waitForKey = function (wakeUp) { page.waiter = wakeUp; };
+
+  function wake() {
+    var wakeUp = page.waiter;
+    page.waiter = null;
+    if (wakeUp) wakeUp();
+  }
+
+  // Hands a key to the game; true if it was one of the game's keys.
+  function press(name) {
+    if (!Module.calledRun || page.exitStatus !== null) return false;
+    var size = lengthBytesUTF8(name) + 1, text = _malloc(size);
+    stringToUTF8(name, text, size);
+    var codes = Module._thalvorine_press(text);
+    _free(text);
+    return codes > 0;
+  }
+
+  function onKey(event) {
+    // Keys with Ctrl, Alt or Meta belong to the browser (AltGr, Ctrl with Alt, types letters).
+    if (event.metaKey || event.ctrlKey !== event.altKey || event.isComposing) return;
+    unlockAudio();
+    if (!press(event.key)) return;
+    event.preventDefault();
+    wake();
+  }
+
+  // Sound is allowed from the first key on.
+  function unlockAudio() {
+    var Context = window.AudioContext || window.webkitAudioContext;
+    if (!Context) return;
+    if (!audio) audio = new Context();
+    if (audio.state === 'suspended') audio.resume();
+  }
+
+  page.tone = function (frequency, ms, soundMs) {
+    page.tones.push([frequency, ms]);
+    if (!audio || audio.state !== 'running' || soundMs <= 0) return;
+    var start = audio.currentTime, length = soundMs / 1000, edge = Math.min(0.005, length / 4);
+    var oscillator = audio.createOscillator(), gain = audio.createGain();
+    oscillator.type = 'sine';
+    oscillator.frequency.value = frequency;
+    gain.gain.setValueAtTime(0, start);
+    gain.gain.linearRampToValueAtTime(0.2, start + edge);   // soft ends: no clicks
+    gain.gain.setValueAtTime(0.2, start + length - edge);
+    gain.gain.linearRampToValueAtTime(0, start + length);
+    oscillator.connect(gain).connect(audio.destination);
+    oscillator.start(start);
+    oscillator.stop(start + length);
+  };
+
+  function latin1(bytes) { return String.fromCharCode.apply(null, bytes); }
+
+  function storageWorks() {
+    try { return typeof indexedDB !== 'undefined' && indexedDB !== null; } catch (e) { return false; }
+  }
+
+  // Before the game starts: the kept progress file over the world's own.
+  function loadProgress() {
+    FS.mkdir(STORE);
+    page.storage = storageWorks();
+    if (!page.storage) return noStorage();
+    FS.mount(IDBFS, {}, STORE);
+    addRunDependency('thalvorine-progress');
+    FS.syncfs(true, function (error) {
+      if (error) {
+        noStorage();
+      } else {
+        try {
+          var kept = FS.readFile(STORE + '/game.dat');
+          FS.writeFile(PLAY + '/game.dat', kept);
+          page.storing = page.stored = latin1(kept);
+        } catch (e) { /* a first visit: the world's own progress file */ }
+      }
+      removeRunDependency('thalvorine-progress');
+    });
+  }
+
+  function noStorage() {
+    page.storage = false;
+    note.textContent += ' (Bu tarayıcı ilerlemeni saklamıyor.)';
+  }
+
+  function sync() {
+    var text = page.storing;
+    page.syncing = true;
+    FS.syncfs(false, function (error) {
+      page.syncing = false;
+      if (!error) page.stored = text;
+      if (page.syncAgain) {
+        page.syncAgain = false;
+        sync();
+      }
+    });
+  }
+
+  // Keeps the game's progress file in the browser when it has changed.
+  page.keepProgress = function () {
+    if (!page.storage) return;
+    var bytes;
+    try { bytes = FS.readFile(PLAY + '/game.dat'); } catch (e) { return; }
+    var text = latin1(bytes);
+    if (text === page.storing) return;
+    try { FS.writeFile(STORE + '/game.dat', bytes); } catch (e) { return; }
+    page.storing = text;
+    if (page.syncing) page.syncAgain = true; else sync();
+  };
+
+  page.ended = function (status) {
+    page.exitStatus = status;
+    page.keepProgress();
+    note.textContent = 'Oyun kapandı. Yeniden oynamak için sayfayı yenile.';
+  };
+
+  function cellAt(x, y) {
+    var spans = rows[y].children;
+    for (var i = 0, start = 0; i < spans.length; start += spans[i].textContent.length, i++)
+      if (x < start + spans[i].textContent.length) {
+        var style = getComputedStyle(spans[i]);
+        return {ch: spans[i].textContent[x - start], attr: attrs[y * COLUMNS + x],
+                color: style.color, background: style.backgroundColor};
+      }
+    return null;
+  }
+
+  // What tests read: the page as shown, and the game's state around it.
+  window.thalvorine = {
+    screenText: function () {
+      return rows.map(function (row) { return row.textContent.replace(/ +$/, ''); }).join('\n');
+    },
+    cell: cellAt,
+    cursor: function () { return cursorAt; },
+    waitingForKey: function () { return page.waiter !== null; },
+    keysRead: function () { return Module.calledRun ? Module._thalvorine_keys_read() : 0; },
+    exitStatus: function () { return page.exitStatus; },
+    tones: function () { return page.tones.slice(); },
+    progressFile: function () {
+      try { return latin1(FS.readFile(PLAY + '/game.dat')); } catch (e) { return null; }
+    },
+    storedProgress: function () { return page.stored; },
+    firstLetterMs: function () { return page.firstLetterMs; },
+  };
+
+  addStyle();
+  for (var y = 0; y < ROWS; y++) {
+    var row = document.createElement('div');
+    row.className = 'row';
+    row.textContent = ' '.repeat(COLUMNS);
+    rows.push(row);
+    screen.appendChild(row);
+  }
+  cursor.className = 'cursor';
+  screen.appendChild(cursor);
+  fit();
+  window.addEventListener('resize', fit);
+  document.addEventListener('keydown', onKey);
+
+  var speed = new URLSearchParams(location.search).get('speed');  // tests: every pause divided by it
+  Module['arguments'] = speed ? ['--speed', speed] : [];
+  (Module['preRun'] = Module['preRun'] || []).push(loadProgress);  // after the world is in place
+  Module['onAbort'] = function () { note.textContent = 'Oyun bir hatayla durdu. Sayfayı yenile.'; };
+  return page;
+})();
