@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "game/startup.h"
 #include "kiv/kiv_engine.h"
@@ -23,11 +24,11 @@ constexpr const char* kPlayFolder = "/play";
 
 kiv::WebDevice* g_page = nullptr;
 
-// `--speed N` divides every pause (the page's ?speed=N); 1 without it.
-int speedOf(int argc, char** argv) {
+// The value after `name` among the arguments (the page's URL parameters), or null.
+const char* argument(int argc, char** argv, const char* name) {
   for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--speed") == 0) return std::max(1, std::atoi(argv[i + 1]));
-  return 1;
+    if (std::strcmp(argv[i], name) == 0) return argv[i + 1];
+  return nullptr;
 }
 
 }  // namespace
@@ -46,7 +47,11 @@ EMSCRIPTEN_KEEPALIVE int thalvorine_keys_read() { return g_page != nullptr ? g_p
 }  // extern "C"
 
 int main(int argc, char** argv) {
-  static kiv::WebDevice page(speedOf(argc, argv));
+  // For tests: every pause divided by --speed, and a recording's clock (in ms) with --clock.
+  const char* speed = argument(argc, argv, "--speed");
+  const char* clock = argument(argc, argv, "--clock");
+  static kiv::WebDevice page(speed != nullptr ? std::atoi(speed) : 1,
+                             clock != nullptr ? std::optional<std::int64_t>(std::atoll(clock)) : std::nullopt);
   g_page = &page;
   if (::chdir(kPlayFolder) != 0) return 2;
   kiv::attach(page);

@@ -28,8 +28,9 @@ void thalvorine_keep_progress();
 
 namespace kiv {
 
-WebDevice::WebDevice(int speed)
+WebDevice::WebDevice(int speed, std::optional<std::int64_t> clockMs)
     : speed_(std::max(1, speed)),
+      clockMs_(clockMs),
       chars_(ScreenBuffer::kColumns * kVisibleRows, ' '),
       attrs_(ScreenBuffer::kColumns * kVisibleRows, 0x07) {}
 
@@ -66,6 +67,7 @@ int WebDevice::readKey() {
 }
 
 void WebDevice::pause(int ms) {
+  if (clockMs_ && ms > 0) *clockMs_ += ms;
   const auto deadline = pace_.deadline(DeadlinePace::Clock::now(), ms / speed_);
   const std::chrono::duration<double, std::milli> left = deadline - DeadlinePace::Clock::now();
   if (left.count() > 0) emscripten_sleep(static_cast<unsigned>(std::ceil(left.count())));
@@ -78,7 +80,9 @@ void WebDevice::beep(int frequency, int ms) {
   pause(ms);
 }
 
-std::int64_t WebDevice::calendarSecond() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t WebDevice::calendarSecond() {
+  return clockMs_ ? *clockMs_ / 1000 : static_cast<std::int64_t>(std::time(nullptr));
+}
 
 void WebDevice::setTitle(const std::string& title) {
   std::string utf8;

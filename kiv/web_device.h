@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,13 @@ class WebDevice : public Device {
   // The rows of the buffer the page shows, from the window's top.
   static constexpr int kVisibleRows = 25;
 
-  // `speed` (1 or more) divides every pause and tone: 1 plays at the real pace.
-  explicit WebDevice(int speed = 1);
+  // `speed` (1 or more) divides every pause and tone: 1 plays at the real
+  // pace. Without `clockMs` the calendar is the browser's clock; with it, a
+  // recording's clock: it starts at `clockMs` and moves only by the pauses
+  // and tones the game asks for (at their full length), as on the virtual
+  // console that replays recordings, so that the game's chances come out the
+  // same.
+  explicit WebDevice(int speed = 1, std::optional<std::int64_t> clockMs = std::nullopt);
 
   // Hands on one key the page's keyboard gave, named as the browser names it
   // (KeyboardEvent.key). Returns how many key codes it became: 0 for a key
@@ -44,6 +50,7 @@ class WebDevice : public Device {
   void pause(int ms);
 
   int speed_;
+  std::optional<std::int64_t> clockMs_;
   DeadlinePace pace_;
   std::deque<int> keys_;
   int keysRead_ = 0;

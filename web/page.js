@@ -57,18 +57,19 @@ var Page = (function () {
     rows[y].replaceChildren.apply(rows[y], spans);
   }
 
-  // Sizes the font so that 80 columns and 25 rows fit the window.
+  // Sizes the font so that 80 columns and 25 rows fit the window. A row is
+  // as high as the font's glyphs, so that block and shade characters join.
   function fit() {
     screen.style.fontSize = '100px';
     var probe = document.createElement('span');
     probe.textContent = 'M'.repeat(COLUMNS);
-    rows[0].appendChild(probe);
-    var ratio = probe.getBoundingClientRect().width / COLUMNS / 100;
-    rows[0].removeChild(probe);
+    screen.appendChild(probe);
+    var box = probe.getBoundingClientRect(), wide = box.width / COLUMNS / 100, high = box.height / 100;
+    screen.removeChild(probe);
     var free = window.innerHeight - note.offsetHeight - 16;
-    var size = Math.max(6, Math.floor(Math.min(window.innerWidth / COLUMNS / ratio, free / ROWS / 1.2)));
-    rowHeight = Math.round(size * 1.2);
-    cellWidth = size * ratio;
+    var size = Math.max(6, Math.floor(Math.min(window.innerWidth / COLUMNS / wide, free / ROWS / high)));
+    rowHeight = Math.floor(size * high);
+    cellWidth = size * wide;
     screen.style.fontSize = size + 'px';
     screen.style.setProperty('--row', rowHeight + 'px');
     note.style.fontSize = Math.max(11, Math.round(size * 0.75)) + 'px';
@@ -258,8 +259,12 @@ var Page = (function () {
   window.addEventListener('resize', fit);
   document.addEventListener('keydown', onKey);
 
-  var speed = new URLSearchParams(location.search).get('speed');  // tests: every pause divided by it
-  Module['arguments'] = speed ? ['--speed', speed] : [];
+  // For tests: ?speed=N divides every pause by N; ?clock=SECONDS starts a
+  // recording's clock, which moves only by the game's own pauses.
+  var query = new URLSearchParams(location.search), speed = query.get('speed'), clock = query.get('clock');
+  Module['arguments'] = [];
+  if (speed) Module['arguments'].push('--speed', speed);
+  if (clock) Module['arguments'].push('--clock', String(Math.round(parseFloat(clock) * 1000)));
   (Module['preRun'] = Module['preRun'] || []).push(loadProgress);  // after the world is in place
   Module['onAbort'] = function () { note.textContent = 'Oyun bir hatayla durdu. Sayfayı yenile.'; };
   return page;
