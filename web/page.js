@@ -28,7 +28,8 @@ var Page = (function () {
     syncing: false,
     syncAgain: false,
     exitStatus: null,
-    firstLetterMs: null,   // when the first letter was shown, from the page's start
+    firstLetter: null,     // when the first letter was shown, from the page's start, and
+                           // how long the game's tones before it lasted
     tones: [],
   };
 
@@ -98,8 +99,9 @@ var Page = (function () {
     }
     cursorAt = {x: cursorX, y: cursorY, visible: cursorVisible !== 0};
     placeCursor();
-    if (page.firstLetterMs === null && chars.some(function (c) { return c !== 0x20; }))
-      page.firstLetterMs = performance.now();
+    if (page.firstLetter === null && chars.some(function (c) { return c !== 0x20; }))
+      page.firstLetter = {atMs: performance.now(),
+                          tonesMs: page.tones.reduce(function (sum, tone) { return sum + tone[1]; }, 0)};
   };
 
   page.waitForKey = function (wakeUp) { page.waiter = wakeUp; };
@@ -242,7 +244,7 @@ var Page = (function () {
       try { return latin1(FS.readFile(PLAY + '/game.dat')); } catch (e) { return null; }
     },
     storedProgress: function () { return page.stored; },
-    firstLetterMs: function () { return page.firstLetterMs; },
+    firstLetter: function () { return page.firstLetter; },
   };
 
   addStyle();

@@ -5,10 +5,13 @@ types on its keyboard.
 
 Usage: page_test.py PAGE [unittest arguments]
 """
+import functools
+import http.server
 import os
 import shutil
 import sys
 import tempfile
+import threading
 import unittest
 
 from selenium import webdriver
@@ -107,9 +110,9 @@ class Browser(unittest.TestCase):
         cls.driver.quit()
         shutil.rmtree(cls.profile, ignore_errors=True)
 
-    def open(self, speed=SPEED, clock=CLOCK):
+    def open(self, speed=SPEED, clock=CLOCK, url="file://" + PAGE):
         query = "&".join(("speed=%d" % speed if speed != 1 else "",) + (("clock=" + clock,) if clock else ()))
-        self.driver.get("file://" + PAGE + "?" + query)
+        self.driver.get(url + "?" + query)
         self.sent = 0
 
     def page(self, call, *args):
@@ -224,6 +227,21 @@ class FirstVisitAndReturn(Browser):
             self.assertLessEqual(box[1], box[3])
             sizes.append(box[4])
         self.assertLess(sizes[0] * 2, sizes[1])
+
+    def test_c_the_page_from_a_web_server(self):
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Quiet, directory=os.path.dirname(PAGE)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        try:
+            self.open(url="http://127.0.0.1:%d/%s" % (server.server_port, os.path.basename(PAGE)))
+            self.settle()
+            self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")  # another origin: a first visit
+        finally:
+            server.shutdown()
+            server.server_close()
 
 
 class Playthrough(Browser):
