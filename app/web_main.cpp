@@ -3,7 +3,6 @@
 #include <emscripten.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>

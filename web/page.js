@@ -30,7 +30,8 @@ var Page = (function () {
     exitStatus: null,
     firstLetter: null,     // when the first letter was shown, from the page's start, and
                            // how long the game's tones before it lasted
-    tones: [],
+    tones: [],             // every tone the game asked for: [frequency, ms]
+    sounded: 0,            // how many of them sounded through Web Audio
   };
 
   function addStyle() {
@@ -153,6 +154,7 @@ var Page = (function () {
     oscillator.connect(gain).connect(audio.destination);
     oscillator.start(start);
     oscillator.stop(start + length);
+    page.sounded++;
   };
 
   function latin1(bytes) { return String.fromCharCode.apply(null, bytes); }
@@ -240,6 +242,7 @@ var Page = (function () {
     keysRead: function () { return Module.calledRun ? Module._thalvorine_keys_read() : 0; },
     exitStatus: function () { return page.exitStatus; },
     tones: function () { return page.tones.slice(); },
+    sounded: function () { return page.sounded; },
     progressFile: function () {
       try { return latin1(FS.readFile(PLAY + '/game.dat')); } catch (e) { return null; }
     },

@@ -145,18 +145,22 @@ class Browser(unittest.TestCase):
         self.assertEqual(cell["attr"], attr, "cell %d,%d" % (x, y))
         self.assertEqual((rgb(cell["color"]), rgb(cell["background"])), (PALETTE[attr & 15], PALETTE[attr >> 4]))
 
+    def assert_drawn_in_palette(self, screen=None):
+        """Every cell of the screen shown in its attribute's colours of the console's palette."""
+        screen = screen or self.driver.execute_async_script(SCREEN_WITH, "")
+        for cell in screen["cells"]:
+            attr, text, back = cell["attr"], rgb(cell["color"]), rgb(cell["background"])
+            if cell["ch"] == "█":  # a full block is a cell filled with the text colour
+                self.assertEqual(back, PALETTE[attr & 15], cell)
+            elif cell["ch"] not in "▀▄":
+                self.assertEqual((text, back), (PALETTE[attr & 15], PALETTE[attr >> 4]), cell)
+
     def assert_one_screen_colour(self, screen):
         """Every cell in one screen colour of the palette, drawn in the console's colours."""
         attrs = {cell["attr"] for cell in screen["cells"]}
         self.assertEqual(len(attrs), 1, attrs)
-        attr = attrs.pop()
-        self.assertIn(attr, SCREEN_COLOURS)
-        for cell in screen["cells"]:
-            text, back = rgb(cell["color"]), rgb(cell["background"])
-            if cell["ch"] == "█":  # a full block is a cell filled with the text colour
-                self.assertEqual(back, PALETTE[attr & 15])
-            else:
-                self.assertEqual((text, back), (PALETTE[attr & 15], PALETTE[attr >> 4]), cell)
+        self.assertIn(attrs.pop(), SCREEN_COLOURS)
+        self.assert_drawn_in_palette(screen)
 
 
 class FirstVisitAndReturn(Browser):
@@ -176,9 +180,15 @@ class FirstVisitAndReturn(Browser):
         # The first run asks for its word; a wrong one is refused.
         self.settle()
         self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.assertEqual(self.page("sounded()"), 0)  # no sound before the first key, as browsers want
+        self.assertIn([329, 300], self.page("tones()"))  # though the start-up melody was played
         self.type("UYU")
         self.press("Enter")
         self.at(4, 1, "Fener bekçisi başını iki yana sallıyor")
+        self.assert_drawn_in_palette()
+        sounded = self.page("sounded()")
+        self.press("Backspace")  # on an empty word: a beep, heard from the first key on
+        self.assertEqual(self.page("sounded()"), sounded + 1)
         self.type("HAZIRIM")
         self.press("Enter")
 
@@ -192,6 +202,7 @@ class FirstVisitAndReturn(Browser):
         self.assertIn("Fırtınadan Sonra", self.page("screenText()"))
         self.press("Space")
         self.at(34, 4, "Bekçi Odası")
+        self.assert_drawn_in_palette()
 
         # An object screen, then Esc at the prompt and the exit question.
         self.type("SALTER")
@@ -199,15 +210,17 @@ class FirstVisitAndReturn(Browser):
         self.at(20, 10, "SALTER")
         self.at(7, 18, "Yukarı it              Al           Geri")
         self.assert_colour(5, 18, 0x02)
+        self.assert_drawn_in_palette()
         self.press("Right", "Right", "Enter")  # Geri: back to the room
         self.at(34, 4, "Bekçi Odası")
         self.press("Esc")
         self.assertIn("Çıkılsın mı?", self.page("screenText()"))
+        self.assert_drawn_in_palette()
         self.press("Enter")
         self.assertEqual(self.page("exitStatus()"), 1)
 
         # The run is kept in the browser: a reload skips the first-run word.
-        self.assertIn("<RunningTime>1</RunningTime>", self.page("storedProgress()"))
+        self.assertIn("<RunningTime>1</RunningTime>", self.page("storedProgress()") or "")
         self.open()
         self.settle()
         self.at(62, 6, "Uyan")
