@@ -124,7 +124,7 @@ var Page = (function () {
   }
 
   function onKey(event) {
-    // Keys with Ctrl, Alt or Meta belong to the browser (AltGr, Ctrl with Alt, types letters).
+    // Keys with Ctrl, Alt or Meta belong to the browser; AltGr (Ctrl with Alt) types the game's letters.
     if (event.metaKey || event.ctrlKey !== event.altKey || event.isComposing) return;
     unlockAudio();
     if (!press(event.key)) return;
@@ -142,6 +142,7 @@ var Page = (function () {
 
   page.tone = function (frequency, ms, soundMs) {
     page.tones.push([frequency, ms]);
+    if (page.tones.length > 10000) page.tones.splice(0, 5000);  // the latest are enough
     if (!audio || audio.state !== 'running' || soundMs <= 0) return;
     var start = audio.currentTime, length = soundMs / 1000, edge = Math.min(0.005, length / 4);
     var oscillator = audio.createOscillator(), gain = audio.createGain();
