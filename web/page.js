@@ -248,6 +248,7 @@ var Page = (function () {
       try { return latin1(FS.readFile(PLAY + '/game.dat')); } catch (e) { return null; }
     },
     storedProgress: function () { return page.stored; },
+    palette: function () { return PALETTE.slice(); },
     firstLetter: function () { return page.firstLetter; },
   };
 
