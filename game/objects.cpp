@@ -1,8 +1,6 @@
 // Loading and drawing objects.
 #include "game/objects.h"
 
-#include <fstream>
-
 #include "game/record_reader.h"
 #include "game/title_box.h"
 
@@ -10,12 +8,7 @@ objects::objects() = default;
 objects::~objects() = default;
 
 bool objects::initialize(std::string folder, int number) {
-  const std::string dosyaadi = folder + std::to_string(number) + ".object";
-  std::ifstream Inny;
-  if (!openDocument(dosyaadi, Inny)) return false;
-  DocumentReader reader(Inny);
-  visitDocument(reader);
-  return true;
+  return readDocument(folder + std::to_string(number) + ".object", *this);
 }
 
 void objects::title_page() {

@@ -1,10 +1,9 @@
 // Line and number reading shared by the room and object loaders.
 #include "game/record_reader.h"
 
-#include <filesystem>
-
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "game/game_state.h"

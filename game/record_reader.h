@@ -59,3 +59,14 @@ class DocumentReader {
  private:
   RecordReader in_;
 };
+
+// Reads the document at `path` into `record`, field by field as the record
+// walks them; false, changing nothing, when there is no such document.
+template <class Record>
+bool readDocument(const std::string& path, Record& record) {
+  std::ifstream in;
+  if (!openDocument(path, in)) return false;
+  DocumentReader reader(in);
+  record.visitDocument(reader);
+  return true;
+}

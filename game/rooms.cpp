@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "game/record_reader.h"
 #include "game/title_box.h"
@@ -13,12 +12,7 @@ rooms::rooms() = default;
 rooms::~rooms() = default;
 
 bool rooms::initialize(std::string folder, int number) {
-  const std::string dosyaadi = folder + std::to_string(number) + ".room";
-  std::ifstream Inny;
-  if (!openDocument(dosyaadi, Inny)) return false;
-  DocumentReader reader(Inny);
-  visitDocument(reader);
-  return true;
+  return readDocument(folder + std::to_string(number) + ".room", *this);
 }
 
 void rooms::title_page() {
