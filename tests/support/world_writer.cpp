@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 #include "game/interface_strings.h"
+#include "game/use_rules.h"
 #include "game/objects.h"
 #include "game/rooms.h"
 #include "tools/record_layout.h"
@@ -140,11 +142,20 @@ void WorldWriter::writeRuleWorld() {
   values_.clear();
   write("tr.lng");
   write("game.dat");
-  write("rooms/1.room",
-        {{"IsThatDark", "1"}, {"Links", "2"}, {"Contents", "1 2 3 4 5 6"}, {"ContentsWhileDark", "1 3"}});
-  write("rooms/2.room", {{"Contents", "7 8"}});
-  write("rooms/3.room", {{"Contents", "9"}});
-  for (int code = 1; code <= 9; ++code) write("objects/" + std::to_string(code) + ".object", {{"CanInteract", "1"}});
+  // Each rule's object in its room, usable; the objects between them without a rule, in room 1.
+  std::map<int, std::string> contents;
+  int lastObject = 0;
+  for (const UseRule& rule : kUseRules) {
+    contents[indexOf(rule.room)] += std::to_string(indexOf(rule.object)) + " ";
+    lastObject = std::max(lastObject, indexOf(rule.object));
+  }
+  for (int code = 1; code <= lastObject; ++code) {
+    const bool ruled = std::any_of(std::begin(kUseRules), std::end(kUseRules),
+                                   [&](const UseRule& rule) { return indexOf(rule.object) == code; });
+    if (!ruled) contents[1] += std::to_string(code) + " ";
+    write("objects/" + std::to_string(code) + ".object", {{"CanInteract", ruled ? "1" : "0"}});
+  }
+  for (const auto& [room, objects] : contents) write("rooms/" + std::to_string(room) + ".room", {{"Contents", objects}});
 }
 
 }  // namespace testworld

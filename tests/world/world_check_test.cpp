@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "game/use_rules.h"
 #include "temp_folder.h"
 #include "world_writer.h"
 
@@ -63,8 +64,8 @@ TEST_F(WorldCheck, ReportsEachBreakOfAFieldAtItsLineAndNothingElse) {
       {"rooms/1.room", "Links 2", "7", "Links 2: room 7 has no document"},  // codes without a document
       {"rooms/2.room", "ContentsWhileDark 1", "12", "ContentsWhileDark 1: object 12 has no document"},
       {"objects/2.object", "NewObjectAfterCombination", "10", "NewObjectAfterCombination: object 10 has no document"},
-      {"rooms/1.room", "Contents 4", "0", "object 4 must lie in Contents"},  // the rules of using objects
-      {"rooms/2.room", "Contents 2", "0", "object 8 must lie in Contents"},
+      {"rooms/1.room", "Contents 3", "0", "object 4 must lie in Contents"},  // the rules of using objects
+      {"rooms/2.room", "Contents 1", "0", "object 8 must lie in Contents"},
       {"objects/9.object", "CanInteract", "0", "CanInteract must be 1"},
       {"tr.lng", "HelpScreen", "Yardım</Help>", "not well-formed XML"},  // the two XML files
       {"tr.lng", "?xml", "version=\"1.0\" encoding=\"ISO-8859-1\"", "Latin-1"},
@@ -99,6 +100,16 @@ TEST_F(WorldCheck, ReportsDocumentsCutShortOrNeverLoadedAndMissingFilesAndElemen
   std::filesystem::remove(folder.path() / "rooms/3.room");
   EXPECT_THAT(report(), HasSubstr("game.dat: missing\n"));
   EXPECT_THAT(report(), HasSubstr("rooms/3.room: not loaded, but the game's rules lead"));
+}
+
+TEST_F(WorldCheck, HoldsTheWorldToEveryRuleTheGameUses) {
+  for (const UseRule& rule : kUseRules) {
+    const std::string object = std::to_string(indexOf(rule.object));
+    world.writeRuleWorld();
+    world.write("objects/" + object + ".object", {{"CanInteract", "0"}});
+    EXPECT_THAT(report(), HasSubstr("CanInteract must be 1: using object " + object + " in room " +
+                                    std::to_string(indexOf(rule.room))));
+  }
 }
 
 TEST_F(WorldCheck, ObjectsOfOneRoomNeedNamesOfTheirOwnAndAnEmptyWatchWordIsTypedWithEnter) {
