@@ -1,4 +1,4 @@
-// The pseudo-terminal harness: forkpty-style start, the emulator as the screen.
+// The pseudo-terminal harness: forkpty-style start, libvterm as the screen.
 #include "pty_terminal.h"
 
 #include <fcntl.h>
@@ -13,21 +13,36 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "kiv/codepage.h"
+
 namespace e2e {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
+int paletteNumber(const VTermColor& colour, bool foreground) {
+  if (foreground ? VTERM_COLOR_IS_DEFAULT_FG(&colour) : VTERM_COLOR_IS_DEFAULT_BG(&colour)) return -1;
+  return VTERM_COLOR_IS_INDEXED(&colour) ? colour.indexed.idx : -2;  // a direct colour: the game sends none
+}
+
 }  // namespace
 
 PtyTerminal::PtyTerminal(const std::function<int()>& body, const Options& options)
-    : Emulator(options.rows, options.columns) {
+    : vterm_(vterm_new(options.rows, options.columns)) {
   if (::openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
   ::fcntl(master_, F_SETFD, FD_CLOEXEC);
   ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
   ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
   ::tcgetattr(slave_, &modesAtStart_);
   resize(options.columns, options.rows);
+
+  vterm_set_utf8(vterm_, 1);
+  screen_ = vterm_obtain_screen(vterm_);
+  static const VTermScreenCallbacks callbacks = {nullptr, nullptr, nullptr, &PtyTerminal::onTermProp,
+                                                 nullptr, nullptr, nullptr, nullptr};
+  vterm_screen_set_callbacks(screen_, &callbacks, this);
+  vterm_screen_enable_altscreen(screen_, 1);
+  vterm_screen_reset(screen_, 1);
 
   pid_ = ::fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
@@ -53,8 +68,17 @@ PtyTerminal::~PtyTerminal() {
     ::kill(pid_, SIGKILL);
     ::waitpid(pid_, nullptr, 0);
   }
+  vterm_free(vterm_);
   ::close(master_);
   ::close(slave_);
+}
+
+int PtyTerminal::onTermProp(VTermProp prop, VTermValue* value, void* self) {
+  auto* term = static_cast<PtyTerminal*>(self);
+  if (prop == VTERM_PROP_TITLE) term->title_ = value->string != nullptr ? value->string : "";
+  if (prop == VTERM_PROP_CURSORVISIBLE) term->cursorVisible_ = value->boolean != 0;
+  if (prop == VTERM_PROP_ALTSCREEN) term->altScreen_ = value->boolean != 0;
+  return 1;
 }
 
 void PtyTerminal::send(const std::string& bytes) {
@@ -74,7 +98,7 @@ bool PtyTerminal::feedStep() {
   std::size_t step = std::min(output_.size() - fed_, kStep);
   const std::size_t bell = output_.find('\a', fed_);
   if (bell < fed_ + step) step = bell + 1 - fed_;  // the screen as the bell rang
-  write(output_.data() + fed_, step);
+  vterm_input_write(vterm_, output_.data() + fed_, step);
   fed_ += step;
   return step > 0;
 }
@@ -107,6 +131,44 @@ void PtyTerminal::settle(std::chrono::milliseconds quiet, std::chrono::milliseco
   }
 }
 
+PtyTerminal::Cell PtyTerminal::cell(int column, int row) const {
+  VTermScreenCell shown{};
+  vterm_screen_get_cell(screen_, VTermPos{row, column}, &shown);
+  return {
+      shown.chars[0] == 0 ? U' ' : static_cast<char32_t>(shown.chars[0]),
+      {paletteNumber(shown.fg, true), paletteNumber(shown.bg, false), shown.attrs.bold != 0, shown.attrs.reverse != 0}};
+}
+
+std::pair<int, int> PtyTerminal::cursor() const {
+  VTermPos at{};
+  vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &at);
+  return {at.row, at.col};
+}
+
+bool PtyTerminal::penIsPlain() const {
+  VTermState* state = vterm_obtain_state(vterm_);
+  VTermValue bold{}, reverse{}, foreground{}, background{};
+  vterm_state_get_penattr(state, VTERM_ATTR_BOLD, &bold);
+  vterm_state_get_penattr(state, VTERM_ATTR_REVERSE, &reverse);
+  vterm_state_get_penattr(state, VTERM_ATTR_FOREGROUND, &foreground);
+  vterm_state_get_penattr(state, VTERM_ATTR_BACKGROUND, &background);
+  return !bold.boolean && !reverse.boolean && VTERM_COLOR_IS_DEFAULT_FG(&foreground.color) &&
+         VTERM_COLOR_IS_DEFAULT_BG(&background.color);
+}
+
+std::string PtyTerminal::rowText(int row) const {
+  std::string text;
+  for (int x = 0; x < columns_; ++x) kiv::codepage::appendUtf8(text, cell(x, row).ch);
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+std::string PtyTerminal::screenText() const {
+  std::string text;
+  for (int y = 0; y < rows_; ++y) text += rowText(y) + "\n";
+  return text;
+}
+
 bool PtyTerminal::modesAsAtStart() const {
   termios now{};
   ::tcgetattr(slave_, &now);
@@ -116,7 +178,9 @@ bool PtyTerminal::modesAsAtStart() const {
 }
 
 void PtyTerminal::resize(int columns, int rows) {
-  setSize(rows, columns);
+  columns_ = columns;
+  rows_ = rows;
+  vterm_set_size(vterm_, rows, columns);
   const winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
   ::ioctl(master_, TIOCSWINSZ, &size);  // the kernel tells the program with SIGWINCH
 }

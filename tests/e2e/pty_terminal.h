@@ -3,20 +3,20 @@
 
 #include <sys/types.h>
 #include <termios.h>
+#include <vterm.h>
 
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "emulator.h"
 
 namespace e2e {
 
 using namespace std::chrono_literals;
 
-class PtyTerminal : public Emulator {
+class PtyTerminal {
  public:
   struct Options {
     int columns = 80;
@@ -24,6 +24,18 @@ class PtyTerminal : public Emulator {
     std::string workingDirectory;  // empty: the current one
     std::vector<std::string> environment = {"TERM=xterm-256color", "LC_ALL=C.UTF-8"};  // added to ours
     int nullFd = -1;  // 0 or 1: that standard stream is /dev/null instead of the terminal
+  };
+
+  // How a cell shows its character: colours as palette numbers (curses/ANSI
+  // order, 0 to 15), -1 for the terminal's default colour.
+  struct Look {
+    int foreground = -1, background = -1;
+    bool bold = false, reverse = false;
+    bool operator==(const Look&) const = default;
+  };
+  struct Cell {
+    char32_t ch = U' ';
+    Look look;
   };
 
   // Runs `body` in a child process whose standard input, output and error
@@ -43,6 +55,8 @@ class PtyTerminal : public Emulator {
   // Reads what the program has written, waiting up to `upTo` for the first
   // of it, and shows it all to the emulator.
   void pump(std::chrono::milliseconds upTo);
+  // Shows `bytes` to the emulator as if the program had written them.
+  void show(const std::string& bytes) { vterm_input_write(vterm_, bytes.data(), bytes.size()); }
   // Reads until `done()` holds or `timeout` passes; true if it held. The
   // screen is looked at after every small step of output and at every bell,
   // so that a screen shown only briefly is seen even when the test was slow.
@@ -50,6 +64,17 @@ class PtyTerminal : public Emulator {
   // Reads until nothing new has come for `quiet` (at most `timeout` in all).
   void settle(std::chrono::milliseconds quiet, std::chrono::milliseconds timeout);
 
+  // The screen as the emulator shows it.
+  std::string rowText(int row) const;  // UTF-8, trailing blanks cut
+  std::string screenText() const;      // every row, one per line
+  bool shows(const std::string& utf8) const { return screenText().find(utf8) != std::string::npos; }
+  Cell cell(int column, int row) const;
+  bool cursorVisible() const { return cursorVisible_; }
+  std::pair<int, int> cursor() const;  // row, column
+  bool alternateScreen() const { return altScreen_; }
+  // True when the emulator's pen has no attribute and the default colours.
+  bool penIsPlain() const;
+  const std::string& title() const { return title_; }
   // Every byte the program has written so far.
   const std::string& output() const { return output_; }
 
@@ -68,13 +93,19 @@ class PtyTerminal : public Emulator {
 
   void readAvailable(std::chrono::milliseconds upTo);
   bool feedStep();
+  static int onTermProp(VTermProp prop, VTermValue* value, void* self);
 
+  VTerm* vterm_;
   int master_ = -1;
   int slave_ = -1;  // kept open so that the terminal outlives the program
   pid_t pid_ = -1;
   std::optional<int> status_;
+  int columns_ = 0, rows_ = 0;
+  VTermScreen* screen_ = nullptr;
   std::string output_;
   std::size_t fed_ = 0;  // how much of output_ the emulator has seen
+  std::string title_;
+  bool cursorVisible_ = true, altScreen_ = false;
   termios modesAtStart_{};
 };
 

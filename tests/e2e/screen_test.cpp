@@ -64,13 +64,8 @@ std::string withStandIns(std::string row) {
   return row;
 }
 
-struct Locale {
-  const char* name;
-  const char* locale;
-  const char* typed;
-  const char* echoed;  // as the emulator shows it, or with `raw` as the game sent it
-  bool raw, shadeStandIns, warned;
-};
+// `echoed`: as the emulator shows it, or with `raw` as the game sent it.
+struct Locale { const char* name, *locale, *typed, *echoed; bool raw, standIns, warned; };
 
 void PrintTo(const Locale& locale, std::ostream* out) { *out << locale.locale; }
 
@@ -80,7 +75,7 @@ TEST_P(Locales, ShowTheLettersOrTheirStandInsReadTypedOnesAndSayHowToSeeThemWher
   const Locale& l = GetParam();
   GameSession game({.runningTime = 0, .locale = l.locale});
   PtyTerminal& term = *game.terminal;
-  const std::string banner = l.shadeStandIns ? withStandIns(kBannerTitle) : kBannerTitle;
+  const std::string banner = l.standIns ? withStandIns(kBannerTitle) : kBannerTitle;
   ASSERT_TRUE(term.waitUntil([&] { return term.rowText(11) == banner; }, kPatience)) << term.screenText();
   ASSERT_TRUE(term.waitUntil([&] { return term.cursorVisible() && term.shows(":"); }, kPatience)) << term.screenText();
   term.send(l.typed);
