@@ -13,7 +13,9 @@ namespace kiv {
 
 class TerminalCharset;
 
-// Loads the terminfo entry that $TERM names, for the terminal on `fd`.
+// Loads the terminfo entry that $TERM names, for the terminal on `fd`:
+// kLoaded; kUnknown when there is none; kCannotPlaceCursor, and nothing
+// loaded, when it has no cursor addressing.
 enum class TerminalEntry { kLoaded, kUnknown, kCannotPlaceCursor };
 TerminalEntry loadTerminalEntry(int fd);
 // Lets the loaded entry go.
@@ -57,7 +59,6 @@ class TerminalPainter {
   // terminal's line-drawing character where it has one, the solid block as
   // a reversed blank where it has reverse video, else the plain character.
   void useCharset(const TerminalCharset& charset);
-  const Glyph& glyph(std::uint8_t byte) const { return glyphs_[byte]; }
 
   // The terminal now has `rows` × `columns` cells whose contents, pen and
   // cursor are unknown (at the start, after a resize).
