@@ -1,4 +1,4 @@
-// The console's colour attributes as terminal colours and colour pairs.
+// The console's colour attributes as terminal colours.
 #pragma once
 
 namespace kiv::colour {
@@ -20,8 +20,8 @@ struct Look {
 };
 
 // How many colours the game draws with on a terminal that offers
-// `terminalColours` colours and `terminalPairs` pairs: 16, 8 or 0 (none).
-int coloursToUse(int terminalColours, int terminalPairs);
+// `terminalColours` colours: 16, 8 or 0 (none).
+int coloursToUse(int terminalColours);
 
 // The look of attribute `attribute` (low nibble text, high nibble
 // background, Windows order) drawn with `colours` colours (16 or 8).
@@ -37,35 +37,5 @@ Look lookOf(int attribute, int colours);
 // reverse video (so a selected button, green on black, shows reversed
 // among the yellow ones).
 Look monochromeLookOf(int attribute, int screenAttribute);
-
-// Colour pair numbers for every pair of text and background colours, such
-// that the screen's own colours are pair 0, the terminal's default pair:
-// text in the screen's colours then needs no colour change at all, which
-// keeps typed text to about one byte a letter. Each pair of colours has its
-// own pair number from 0 to combos() - 1, so a terminal needs only as many
-// pairs as there are pairs of colours. (Bold is not part of a pair.)
-class PairPlan {
- public:
-  // `colours` is 16 or 8.
-  explicit PairPlan(int colours);
-
-  // The number of pairs of colours, and so of pair numbers: 256 or 64.
-  int combos() const { return colours_ * colours_; }
-  // The colours pair `pair` stands for while `screenAttribute` is the
-  // screen's colour (bold always false).
-  Look lookOfPair(int pair, int screenAttribute) const;
-  // The pair that draws `attribute` while `screenAttribute` is the screen's
-  // colour: 0 for the screen's own look.
-  int pairOf(int attribute, int screenAttribute) const;
-  // The one pair, other than 0, whose colours depend on the screen's colour
-  // (it takes over the colours that pair 0 gave up); 0 when none does.
-  int movablePair(int screenAttribute) const;
-
- private:
-  int comboOf(int attribute) const;
-  Look lookOfCombo(int combo) const;
-
-  int colours_;
-};
 
 }  // namespace kiv::colour

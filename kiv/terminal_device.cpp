@@ -1,17 +1,16 @@
-// The real terminal, drawn and read with ncursesw.
+// The real terminal, drawn through its terminfo entry and read as the locale's characters.
 #include "kiv/terminal_device.h"
 
-#include <curses.h>
 #include <langinfo.h>
 #include <poll.h>
 #include <sys/ioctl.h>
-#include <term.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cassert>
-#include <cerrno>
 #include <chrono>
 #include <clocale>
 #include <csignal>
@@ -24,12 +23,13 @@
 #include <string>
 #include <vector>
 
-#include "kiv/codepage.h"
 #include "kiv/colour_map.h"
 #include "kiv/deadline_pace.h"
 #include "kiv/screen_buffer.h"
 #include "kiv/sound_output.h"
+#include "kiv/terminal_charset.h"
 #include "kiv/terminal_keys.h"
+#include "kiv/terminal_painter.h"
 #include "kiv/terminal_signals.h"
 #include "kiv/write_all.h"
 
@@ -43,34 +43,35 @@ constexpr int kMinRows = 24;
 
 bool g_taken = false;  // one terminal device at a time
 
-// The player's locale; when none is set at all, UTF-8 anyway, the way
-// nearly every terminal speaks today.
-void chooseLocale() {
-  std::setlocale(LC_ALL, "");
-  if (std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+// The locale setting the player asked for, or "".
+std::string askedLocale() {
   for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
     const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return;
+    if (value != nullptr && *value != '\0') return value;
   }
-  std::setlocale(LC_CTYPE, "C.UTF-8");
+  return {};
 }
 
-// A terminfo string capability without its padding marks, or "".
-std::string capability(const char* name) {
-  const char* value = tigetstr(name);
-  if (value == nullptr || value == reinterpret_cast<char*>(-1)) return {};
-  std::string text;
-  for (const char* p = value; *p != '\0'; ++p) {
-    if (p[0] == '$' && p[1] == '<') {
-      const char* end = std::strchr(p, '>');
-      if (end != nullptr) {
-        p = end;
-        continue;
-      }
-    }
-    text += *p;
-  }
-  return text;
+// The player's locale. When none is set at all, or the one asked for is
+// not installed but names UTF-8, characters are UTF-8 anyway, the way
+// nearly every terminal speaks today. Returns what the player should be
+// told when the Turkish letters cannot show (after the game: the
+// alternate screen would hide it now), or "".
+std::string chooseLocale() {
+  const std::string asked = askedLocale();
+  std::setlocale(LC_ALL, "");
+  const bool installed = std::setlocale(LC_CTYPE, "") != nullptr;  // the character set is what counts
+  std::string name = asked;
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+  const bool saysUtf8 = name.find("utf-8") != std::string::npos || name.find("utf8") != std::string::npos;
+  if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0 && (asked.empty() || (!installed && saysUtf8)))
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+  const std::string locale = "the locale " + (asked.empty() ? std::string("C") : asked);
+  const char* why =
+      installed ? " cannot show Turkish letters, so they were" : " is not installed here, so Turkish letters were";
+  return "thalvorine: " + locale + why +
+         " shown without their marks; to see them, play in a UTF-8 locale, such as LANG=tr_TR.UTF-8 or "
+         "LANG=C.UTF-8.\n";
 }
 
 // Whether the terminal takes a window title through OSC 2.
@@ -84,42 +85,57 @@ bool understandsTitles() {
   return false;
 }
 
+// The game's modes: keys one by one without echo, Ctrl-C and Ctrl-Z as
+// keys (so Ctrl-C ends the game cleanly and Ctrl-S cannot freeze it), Enter
+// as CR, all eight bits, and line feeds that do not return the carriage.
+termios gameModes(const termios& shell) {
+  termios modes = shell;
+  modes.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO | ECHONL | ISIG | IEXTEN);
+  modes.c_iflag &= ~static_cast<tcflag_t>(IXON | ICRNL | INLCR | IGNCR | ISTRIP | BRKINT | PARMRK);
+  modes.c_oflag &= ~static_cast<tcflag_t>(ONLCR);
+  modes.c_cc[VMIN] = 1;
+  modes.c_cc[VTIME] = 0;
+  return modes;
+}
+
 }  // namespace
 
 bool isInteractiveTerminal() { return ::isatty(STDIN_FILENO) == 1 && ::isatty(STDOUT_FILENO) == 1; }
 
 struct TerminalDevice::State {
-  SCREEN* screen = nullptr;
   termios shellModes{};
   int wakeFd = -1;
   std::unique_ptr<SoundOutput> sound;
   bool titles = false;
+  std::string warning;  // said on standard error after the game, when the letters could not show
 
+  std::optional<TerminalCharset> charset;
+  std::optional<TerminalPainter> painter;
   int colours = 0;  // 16, 8 or 0 (no colours)
-  colour::PairPlan plan{16};
-  int screenAttr = -1;  // the attribute pair 0 draws, -1 before the first
+  int screenAttr = -1;  // the screen's colour the looks were worked out for
+  Looks looks;
+  std::vector<ShownCell> cells;  // the window as the game wants it
+  std::string output;
 
   const ScreenBuffer* last = nullptr;  // the buffer last presented, for redraws
-  std::vector<Cell> shadow;            // what stdscr holds, row by row of the window
-  int shadowRows = 0;
-  bool shadowValid = false;
+  int lines = 24, columns = 80;         // the terminal's size
   bool tooSmall = false;
 
   bool wantCursor = true;
-  int cursorShown = -1;  // as the terminal has it: 1, 0, or -1 unknown
 
   std::deque<int> keys;  // codes read but not yet handed on (held while the notice is up)
   KeyDecoder decoder;
+  std::u32string typed;
   std::optional<Clock::time_point> escapeEnds;  // when a begun escape sequence counts as ended
   DeadlinePace pace;
   std::int64_t startSecond = 0;  // the calendar and the steady clock at the start
   Clock::time_point started;
+  bool taken = false;
 
   void draw();
   void drawNotice();
-  void setScreenColours(int attribute);
-  void putCell(int row, int column, const Cell& cell);
-  void placeCursor(int top);
+  void send();
+  void readSize();
 
   void serviceSignals();
   void resize();
@@ -137,46 +153,37 @@ TerminalDevice::TerminalDevice() : state_(std::make_unique<State>()) {
   g_taken = true;
   State& st = *state_;
   ::tcgetattr(STDIN_FILENO, &st.shellModes);
-  chooseLocale();
-  st.wakeFd = terminal_signals::install();
+  const std::string warning = chooseLocale();
 
-  st.screen = newterm(nullptr, stdout, stdin);
   const char* term = std::getenv("TERM");
-  if (st.screen == nullptr) {
-    terminal_signals::uninstall();
+  const TerminalEntry entry = loadTerminalEntry(STDOUT_FILENO);
+  if (entry == TerminalEntry::kUnknown) {
     std::fprintf(stderr, "thalvorine: this terminal (TERM=%s) is not known here.\n", term ? term : "");
     std::exit(2);
   }
-  set_term(st.screen);
-  if (capability("cup").empty()) {  // a terminal that cannot place the cursor would show nothing
-    delscreen(st.screen);
-    terminal_signals::uninstall();
+  if (entry == TerminalEntry::kCannotPlaceCursor) {  // it would show nothing
     std::fprintf(stderr,
                  "thalvorine: this terminal (TERM=%s) cannot place the cursor; "
                  "play in one that can, such as xterm, linux or screen.\n",
                  term ? term : "");
     std::exit(2);
   }
-  raw();  // Ctrl-C arrives as a key and ends the game cleanly; Ctrl-S cannot freeze it
-  noecho();
-  nonl();
-  intrflush(stdscr, FALSE);
-  keypad(stdscr, FALSE);  // the key sequences are ours to read, in every form terminals send them (KeyDecoder)
-  nodelay(stdscr, TRUE);  // the waits are ours: they must also wake for signals
-  typeahead(-1);  // a waiting key must never hold the screen back
-  idlok(stdscr, TRUE);
-  scrollok(stdscr, FALSE);
-  leaveok(stdscr, TRUE);
+  st.painter.emplace(colour::coloursToUse(terminalNumber("colors")));
+  st.colours = st.painter->colours();
+  st.charset.emplace();
+  st.painter->useCharset(*st.charset);
+  if (!st.charset->showsTurkish()) st.warning = warning;
 
-  if (has_colors() && start_color() == OK) st.colours = colour::coloursToUse(COLORS, COLOR_PAIRS);
-  if (st.colours > 0) st.plan = colour::PairPlan(st.colours);
+  st.wakeFd = terminal_signals::install();
+  st.readSize();
+  const termios modes = gameModes(st.shellModes);
+  ::tcsetattr(STDIN_FILENO, TCSADRAIN, &modes);
+  st.taken = true;
+  writeAll(STDOUT_FILENO, st.painter->startSequence());
 
-  // Should the program die, these give the player's terminal back.
-  terminal_signals::armRestore(
-      capability("sgr0") + capability("cnorm") + capability("rmkx") + capability("rmcup"), STDOUT_FILENO,
-      STDIN_FILENO, st.shellModes);
   st.titles = understandsTitles();
   st.sound = openSoundOutput();
+  ::prctl(PR_SET_TIMERSLACK, 1UL);  // each letter's pause ends at its deadline, not up to 50 µs later
   st.pace = DeadlinePace(speedupFrom(std::getenv("THALVORINE_SPEEDUP")));  // tests run the clock faster
   st.startSecond = static_cast<std::int64_t>(std::time(nullptr));
   st.started = Clock::now();
@@ -188,13 +195,14 @@ TerminalDevice::~TerminalDevice() {
 }
 
 void TerminalDevice::State::restore() {
-  if (screen == nullptr) return;
-  if (cursorShown != 1) curs_set(1);
-  endwin();
-  delscreen(screen);
-  screen = nullptr;
+  if (!taken) return;
+  taken = false;
+  writeAll(STDOUT_FILENO, painter->endSequence());
+  ::tcsetattr(STDIN_FILENO, TCSADRAIN, &shellModes);
   terminal_signals::disarmRestore();
   terminal_signals::uninstall();
+  unloadTerminalEntry();
+  if (!warning.empty()) std::fputs(warning.c_str(), stderr);
 }
 
 void TerminalDevice::State::endBy(int signal) {
@@ -204,6 +212,21 @@ void TerminalDevice::State::endBy(int signal) {
 
 // ---- drawing ----
 
+// The terminal's size; everything on it is unknown afterwards. Should the
+// program die, the restore bytes give the player's terminal back.
+void TerminalDevice::State::readSize() {
+  winsize size{};
+  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0) {
+    lines = size.ws_row;
+    columns = size.ws_col;
+  } else {
+    lines = std::max(1, terminalNumber("lines"));
+    columns = std::max(1, terminalNumber("cols"));
+  }
+  painter->reset(lines, columns);
+  terminal_signals::armRestore(painter->endSequence(), STDOUT_FILENO, STDIN_FILENO, shellModes);
+}
+
 void TerminalDevice::present(const ScreenBuffer& screen) {
   State& st = *state_;
   st.last = &screen;
@@ -211,132 +234,63 @@ void TerminalDevice::present(const ScreenBuffer& screen) {
   st.draw();
 }
 
+void TerminalDevice::State::send() {
+  writeAll(STDOUT_FILENO, output);
+  output.clear();
+}
+
 void TerminalDevice::State::draw() {
   if (last == nullptr) return;
-  if (COLS < kMinColumns || LINES < kMinRows) {
+  if (columns < kMinColumns || lines < kMinRows) {
     drawNotice();
     return;
   }
-  if (tooSmall) {
-    tooSmall = false;
-    shadowValid = false;
-    clearok(curscr, TRUE);
+  tooSmall = false;
+  if (last->clearAttribute() != screenAttr) {  // without colours, the looks depend on it (colour::monochromeLookOf)
+    screenAttr = last->clearAttribute();
+    for (int attribute = 0; attribute < 256; ++attribute)
+      looks[attribute] = colours > 0 ? colour::lookOf(attribute, colours)
+                                     : colour::monochromeLookOf(attribute, screenAttr);
   }
-  if (last->clearAttribute() != screenAttr) {
-    if (colours > 0) {
-      setScreenColours(last->clearAttribute());
-    } else {
-      screenAttr = last->clearAttribute();  // without colours, the looks depend on it (colour::monochromeLookOf)
-      shadowValid = false;
-    }
-  }
-
-  const int rows = std::min(LINES, ScreenBuffer::kRows);
+  const int rows = std::min(lines, ScreenBuffer::kRows);
   const int top = last->viewTop(rows);
-  if (!shadowValid || shadowRows != rows) {
-    werase(stdscr);
-    shadow.assign(static_cast<std::size_t>(rows) * ScreenBuffer::kColumns, Cell{0, 0xFFFF});
-    shadowRows = rows;
-    shadowValid = true;
-  }
-  for (int y = 0; y < rows; ++y) {
-    Cell* seen = &shadow[static_cast<std::size_t>(y) * ScreenBuffer::kColumns];
+  cells.resize(static_cast<std::size_t>(rows) * ScreenBuffer::kColumns);
+  for (int y = 0; y < rows; ++y)
     for (int x = 0; x < ScreenBuffer::kColumns; ++x) {
       const Cell& cell = last->at(x, top + y);
-      if (seen[x] == cell) continue;
-      putCell(y, x, cell);
-      seen[x] = cell;
+      cells[static_cast<std::size_t>(y) * ScreenBuffer::kColumns + x] = {cell.ch, static_cast<std::uint8_t>(cell.attr)};
     }
-  }
-  placeCursor(top);
-}
-
-void TerminalDevice::State::putCell(int row, int column, const Cell& cell) {
-  const wchar_t text[2] = {static_cast<wchar_t>(codepage::toUnicode(cell.ch)), L'\0'};
-  attr_t attributes = A_NORMAL;
-  short pair = 0;
-  const colour::Look look =
-      colours > 0 ? colour::lookOf(cell.attr, colours) : colour::monochromeLookOf(cell.attr, screenAttr);
-  if (look.bold) attributes |= A_BOLD;
-  if (look.reverse) attributes |= A_REVERSE;
-  if (colours > 0) pair = static_cast<short>(plan.pairOf(cell.attr, screenAttr));
-  cchar_t shown;
-  setcchar(&shown, text, attributes, pair, nullptr);
-  mvwadd_wchnstr(stdscr, row, column, &shown, 1);
-}
-
-// Pair 0 takes the screen's own colours, so that text written in them
-// needs no colour change (see colour::PairPlan).
-void TerminalDevice::State::setScreenColours(int attribute) {
-  const int before = screenAttr;
-  screenAttr = attribute;
-  const colour::Look screenLook = plan.lookOfPair(0, attribute);
-  assume_default_colors(screenLook.foreground, screenLook.background);
-  auto define = [&](int pair) {
-    if (pair <= 0) return;
-    const colour::Look look = plan.lookOfPair(pair, attribute);
-    init_pair(static_cast<short>(pair), static_cast<short>(look.foreground), static_cast<short>(look.background));
-  };
-  if (before < 0) {
-    for (int pair = 1; pair < plan.combos(); ++pair) define(pair);
-  } else {
-    define(plan.movablePair(before));
-    define(plan.movablePair(attribute));
-  }
-  // Cells drawn in pair 0 before now mean other colours: paint afresh.
-  shadowValid = false;
-  clearok(curscr, TRUE);
-}
-
-void TerminalDevice::State::placeCursor(int top) {
-  if (wantCursor) {
-    leaveok(stdscr, FALSE);
-    wmove(stdscr, last->cursorY() - top, last->cursorX());
-  } else {
-    leaveok(stdscr, TRUE);
-  }
-  wnoutrefresh(stdscr);
-  doupdate();
-  const int shown = wantCursor ? 1 : 0;
-  if (cursorShown != shown) {
-    curs_set(shown);
-    cursorShown = shown;
-  }
+  std::optional<CursorAt> cursor;
+  if (wantCursor) cursor = CursorAt{last->cursorY() - top, last->cursorX()};
+  painter->paint(cells, ScreenBuffer::kColumns, looks, static_cast<std::uint8_t>(screenAttr), cursor, output);
+  send();
 }
 
 void TerminalDevice::State::drawNotice() {
   tooSmall = true;
-  shadowValid = false;
-  werase(stdscr);
+  const auto look = static_cast<std::uint8_t>(std::max(screenAttr, 0));  // the screen's colour, once seen
+  const int rows = std::min(lines, ScreenBuffer::kRows);
+  cells.assign(static_cast<std::size_t>(rows) * columns, ShownCell{' ', look});
   char size[64];
-  std::snprintf(size, sizeof size, "This one is %d x %d.", COLS, LINES);
+  std::snprintf(size, sizeof size, "This one is %d x %d.", columns, lines);
   const std::string notice[] = {"Thalvorine needs a terminal", "of at least 80 x 24.", size,
                                 "Please make it larger."};
-  const int first = std::max(0, LINES / 2 - 2);
-  for (int i = 0; i < 4 && first + i < LINES; ++i) {
-    const int width = static_cast<int>(notice[i].size());
-    mvwaddnstr(stdscr, first + i, std::max(0, (COLS - width) / 2), notice[i].c_str(), std::min(width, COLS));
+  const int first = std::max(0, rows / 2 - 2);
+  for (int i = 0; i < 4 && first + i < rows; ++i) {
+    const int width = std::min(static_cast<int>(notice[i].size()), columns);
+    const int left = std::max(0, (columns - width) / 2);
+    for (int x = 0; x < width; ++x)
+      cells[static_cast<std::size_t>(first + i) * columns + left + x].byte = static_cast<std::uint8_t>(notice[i][x]);
   }
-  leaveok(stdscr, TRUE);
-  wnoutrefresh(stdscr);
-  doupdate();
-  if (cursorShown != 0) {
-    curs_set(0);
-    cursorShown = 0;
-  }
+  painter->paint(cells, columns, looks, look, std::nullopt, output);
+  send();
 }
 
 void TerminalDevice::setCursorVisible(bool visible) { state_->wantCursor = visible; }
 
 void TerminalDevice::setTitle(const std::string& title) {
   if (!state_->titles) return;
-  std::string text = "\033]2;";
-  for (char c : title) {
-    const char32_t ch = codepage::toUnicode(static_cast<std::uint8_t>(c));
-    if (ch >= 0x20 && ch != 0x7F && static_cast<std::uint8_t>(c) >= 0x20) codepage::appendUtf8(text, ch);
-  }
-  text += '\007';
-  writeAll(STDOUT_FILENO, text);  // curses has sent all it had: every drawing ends in a refresh
+  writeAll(STDOUT_FILENO, "\033]2;" + state_->charset->plainText(title) + '\007');
 }
 
 // ---- signals, resizing and waiting ----
@@ -347,11 +301,7 @@ void TerminalDevice::State::serviceSignals() {
 }
 
 void TerminalDevice::State::resize() {
-  winsize size{};
-  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0)
-    resizeterm(size.ws_row, size.ws_col);
-  shadowValid = false;
-  clearok(curscr, TRUE);
+  readSize();
   draw();
 }
 
@@ -360,16 +310,20 @@ bool TerminalDevice::State::inputReady() {
   return ::poll(&input, 1, 0) > 0;
 }
 
-// Moves every key curses has into the queue, as the game's codes.
+// Moves every key the terminal has sent into the queue, as the game's codes.
 void TerminalDevice::State::pumpInput() {
-  for (;;) {
-    wint_t value = 0;
-    const int kind = wget_wch(stdscr, &value);
-    if (kind == ERR) break;
-    if (decoder.feed(kind == KEY_CODE_YES, static_cast<std::uint32_t>(value), keys)) endBy(SIGINT);
-    if (!decoder.pending()) escapeEnds.reset();
-    if (decoder.pending() && !escapeEnds)
-      escapeEnds = Clock::now() + std::chrono::milliseconds(KeyDecoder::kEscapeDelayMs);
+  while (inputReady()) {
+    char bytes[256];
+    const ssize_t n = ::read(STDIN_FILENO, bytes, sizeof bytes);
+    if (n <= 0) break;
+    typed.clear();
+    charset->decode(std::string_view(bytes, static_cast<std::size_t>(n)), typed);
+    for (char32_t ch : typed) {
+      if (decoder.feed(ch, keys)) endBy(SIGINT);
+      if (!decoder.pending()) escapeEnds.reset();
+      if (decoder.pending() && !escapeEnds)
+        escapeEnds = Clock::now() + std::chrono::milliseconds(KeyDecoder::kEscapeDelayMs);
+    }
   }
   if (escapeEnds && Clock::now() >= *escapeEnds) {
     decoder.expire(keys);
@@ -441,7 +395,7 @@ void TerminalDevice::beep(int frequency, int ms) {
   if (st.sound) {
     st.sound->play(frequency, st.pace.scaled(ms));
   } else {
-    ::beep();
+    writeAll(STDOUT_FILENO, st.painter->bell());
   }
   st.waitUntil(deadline, false);
 }

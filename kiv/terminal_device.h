@@ -1,5 +1,6 @@
-// The real terminal: draws the screen buffer with ncursesw, reads keys as
-// the game's key codes, and restores the terminal on every way out.
+// The real terminal: draws the screen buffer through the terminal's terminfo
+// entry in the locale's characters, reads keys as the game's key codes, and
+// restores the terminal on every way out.
 #pragma once
 
 #include <memory>
@@ -16,7 +17,9 @@ class TerminalDevice : public Device {
   // Takes over the terminal: alternate screen, keys without echo, colours,
   // signal handlers that restore it. Only one may exist at a time.
   TerminalDevice();
-  // Gives the terminal back exactly as it was found.
+  // Gives the terminal back exactly as it was found; then, where the
+  // locale could not show the Turkish letters, says on standard error in one
+  // line how to see them.
   ~TerminalDevice() override;
   TerminalDevice(const TerminalDevice&) = delete;
   TerminalDevice& operator=(const TerminalDevice&) = delete;

@@ -58,9 +58,7 @@ void KeyDecoder::expire(std::deque<int>& codes) {
   sequence_.clear();
 }
 
-bool KeyDecoder::feed(bool isKeyCode, std::uint32_t value, std::deque<int>& codes) {
-  if (isKeyCode) return false;
-  const auto ch = static_cast<char32_t>(value);
+bool KeyDecoder::feed(char32_t ch, std::deque<int>& codes) {
   if (pending() && sequence_.size() == 1) {
     if (ch == '[' || ch == 'O') {  // CSI or SS3
       sequence_ += static_cast<char>(ch);

@@ -23,6 +23,7 @@ struct Start {
   int runningTime = 1;  // the progress file's count of games (0: a first run, -1: no file)
   int speedup = 40;     // THALVORINE_SPEEDUP: a second of the game lasts 25 ms
   int nullFd = -1;      // see PtyTerminal::Options
+  const char* locale = "C.UTF-8";
 };
 
 class GameSession {
@@ -34,7 +35,7 @@ class GameSession {
                                           << "</RunningTime>\n<version>0.1.0</version>\n";
     PtyTerminal::Options options;
     options.workingDirectory = folder;
-    options.environment = {"TERM=" + start.term, "LC_ALL=C.UTF-8",
+    options.environment = {"TERM=" + start.term, std::string("LC_ALL=") + start.locale,
                            "THALVORINE_SPEEDUP=" + std::to_string(start.speedup)};
     options.nullFd = start.nullFd;
     terminal = std::make_unique<PtyTerminal>(std::string(THALVORINE_BINARY), options);

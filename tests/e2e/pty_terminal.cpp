@@ -139,6 +139,12 @@ PtyTerminal::Cell PtyTerminal::cell(int column, int row) const {
       {paletteNumber(shown.fg, true), paletteNumber(shown.bg, false), shown.attrs.bold != 0, shown.attrs.reverse != 0}};
 }
 
+std::pair<int, int> PtyTerminal::cursor() const {
+  VTermPos at{};
+  vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &at);
+  return {at.row, at.col};
+}
+
 bool PtyTerminal::penIsPlain() const {
   VTermState* state = vterm_obtain_state(vterm_);
   VTermValue bold{}, reverse{}, foreground{}, background{};

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -54,6 +55,8 @@ class PtyTerminal {
   // Reads what the program has written, waiting up to `upTo` for the first
   // of it, and shows it all to the emulator.
   void pump(std::chrono::milliseconds upTo);
+  // Shows `bytes` to the emulator as if the program had written them.
+  void show(const std::string& bytes) { vterm_input_write(vterm_, bytes.data(), bytes.size()); }
   // Reads until `done()` holds or `timeout` passes; true if it held. The
   // screen is looked at after every small step of output and at every bell,
   // so that a screen shown only briefly is seen even when the test was slow.
@@ -67,6 +70,7 @@ class PtyTerminal {
   bool shows(const std::string& utf8) const { return screenText().find(utf8) != std::string::npos; }
   Cell cell(int column, int row) const;
   bool cursorVisible() const { return cursorVisible_; }
+  std::pair<int, int> cursor() const;  // row, column
   bool alternateScreen() const { return altScreen_; }
   // True when the emulator's pen has no attribute and the default colours.
   bool penIsPlain() const;

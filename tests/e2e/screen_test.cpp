@@ -1,4 +1,4 @@
-// The game's screens as terminals of 256 colours, 8 colours and none show them.
+// The game's screens as terminals of 256 colours, 8 colours and none show them, in every locale.
 #include <algorithm>
 #include <ostream>
 
@@ -54,6 +54,46 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Terminal{"Colours256", "xterm-256color", 16, kSelected, kUnselected, "Thalvorine"},
                       Terminal{"Colours8", "xterm", 8, {2, 0}, {3, 0, true}, "Thalvorine"},
                       Terminal{"NoColours", "vt100", 0, {-1, -1, false, true}, {-1, -1, true}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The title boxes where the character set has no shades or blocks: the
+// shades as the terminal's line-drawing checkerboard, the blocks reversed blanks.
+std::string withStandIns(std::string row) {
+  for (const std::string glyph : {"░", "▓", "█"})
+    for (std::size_t at = 0; (at = row.find(glyph)) != std::string::npos;) row.replace(at, 3, glyph == "█" ? " " : "▒");
+  return row;
+}
+
+// `echoed`: as the emulator shows it, or with `raw` as the game sent it.
+struct Locale { const char* name, *locale, *typed, *echoed; bool raw, standIns, warned; };
+
+void PrintTo(const Locale& locale, std::ostream* out) { *out << locale.locale; }
+
+class Locales : public ::testing::TestWithParam<Locale> {};
+
+TEST_P(Locales, ShowTheLettersOrTheirStandInsReadTypedOnesAndSayHowToSeeThemWhereTheyCannotShow) {
+  const Locale& l = GetParam();
+  GameSession game({.runningTime = 0, .locale = l.locale});
+  PtyTerminal& term = *game.terminal;
+  const std::string banner = l.standIns ? withStandIns(kBannerTitle) : kBannerTitle;
+  ASSERT_TRUE(term.waitUntil([&] { return term.rowText(11) == banner; }, kPatience)) << term.screenText();
+  ASSERT_TRUE(term.waitUntil([&] { return term.cursorVisible() && term.shows(":"); }, kPatience)) << term.screenText();
+  term.send(l.typed);
+  const auto echoed = [&] { return l.raw ? term.output().find(l.echoed) != std::string::npos : term.shows(l.echoed); };
+  ASSERT_TRUE(term.waitUntil(echoed, kPatience)) << term.screenText();
+  term.send("\b\b\r");  // an empty watch word leads to the main menu
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  term.send("\x1b\r");
+  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+  EXPECT_EQ(term.shows("play in a UTF-8 locale"), l.warned) << term.screenText();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Locales,
+    ::testing::Values(Locale{"C", "C", "şİ", ": sI", false, true, true},
+                      Locale{"Utf8", "tr_TR.UTF-8", "şİ", ": şİ", false, false, false},
+                      Locale{"Utf8NotInstalled", "xx_XX.UTF-8", "şİ", ": şİ", false, false, false},
+                      Locale{"Iso8859_9", "tr_TR.ISO-8859-9", "\xFE\xDD", "\xFE\xDD", true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,9 +1,7 @@
-// The console's colours on the terminal: bit order, 8-colour fallback, pair plan.
+// The console's colours on the terminal: bit order, 8-colour fallback, none.
 #include "kiv/colour_map.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 namespace kiv::colour {
 namespace {
@@ -32,37 +30,9 @@ TEST(ColourMap, SixteenColoursAreExactEightFoldBrightnessNoneMakeOtherColoursSta
   EXPECT_EQ(monochromeLookOf(0x0E, 0x0E), Look{}) << "the screen's own colours, even bright, are plain";
 }
 
-TEST(ColourMap, UsesSixteenOnlyWithPairsForAllOfThem) {
-  for (const auto& [colours, pairs, used] : {std::tuple{256, 65536, 16}, {16, 256, 16}, {256, 255, 8}, {8, 64, 8},
-                                             {8, 63, 0}, {7, 256, 0}})
-    EXPECT_EQ(coloursToUse(colours, pairs), used) << colours << " colours, " << pairs << " pairs";
-}
-
-TEST(ColourMap, PairPlanIsExactForEveryScreenColourAndOnlyTheMovablePairChangesWithIt) {
-  for (int colours : {16, 8}) {
-    const PairPlan plan(colours);
-    for (int screen = 0; screen < 256; ++screen) {
-      std::set<int> usedPairs;
-      for (int attr = 0; attr < 256; ++attr) {
-        const int pair = plan.pairOf(attr, screen);
-        ASSERT_TRUE(pair >= 0 && pair < plan.combos()) << pair;
-        const Look want = lookOf(attr, colours);
-        ASSERT_EQ(plan.lookOfPair(pair, screen), (Look{want.foreground, want.background, false}))
-            << "attr " << attr << " screen " << screen;
-        usedPairs.insert(pair);
-      }
-      ASSERT_EQ(plan.pairOf(screen, screen), 0);  // the screen's own colours are pair 0
-      ASSERT_EQ(static_cast<int>(usedPairs.size()), plan.combos()) << "two colour pairs share a pair number";
-    }
-  }
-  // Switching the screen's colour redefines pair 0 and the two movable
-  // pairs; every other pair keeps its colours, so the terminal keeps them.
-  const PairPlan plan(16);
-  for (int pair = 1; pair < plan.combos(); ++pair) {
-    if (pair == plan.movablePair(0x1F) || pair == plan.movablePair(0x4F)) continue;
-    EXPECT_EQ(plan.lookOfPair(pair, 0x1F), plan.lookOfPair(pair, 0x4F)) << pair;
-  }
-  EXPECT_EQ(plan.movablePair(0x00), 0) << "black on black is pair 0 itself";
+TEST(ColourMap, UsesSixteenWhereTheTerminalHasThemEightOrNone) {
+  for (const auto& [colours, used] : {std::pair{256, 16}, {16, 16}, {15, 8}, {8, 8}, {7, 0}, {-1, 0}})
+    EXPECT_EQ(coloursToUse(colours), used) << colours << " colours";
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // What the terminal sends for the keys arrives as the game's key codes.
 #include "kiv/terminal_keys.h"
 
-#include <curses.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -16,7 +15,7 @@ std::vector<int> decode(const std::u32string& sent) {
   KeyDecoder decoder;
   std::deque<int> codes;
   for (char32_t ch : sent)
-    if (decoder.feed(false, ch, codes)) codes.push_back(-1);
+    if (decoder.feed(ch, codes)) codes.push_back(-1);
   decoder.expire(codes);
   EXPECT_FALSE(decoder.pending());
   return {codes.begin(), codes.end()};
@@ -50,9 +49,6 @@ TEST(KeyDecoder, EveryFormOfEachKeyBecomesTheGamesCodesAndNothingElseIsAKey) {
     for (char32_t ch : sent) shown += ch == 0x1B ? std::string("ESC") : ch < 0x80 ? std::string(1, char(ch)) : "?";
     EXPECT_EQ(decode(sent), codes) << shown;
   }
-  KeyDecoder decoder;
-  std::deque<int> codes;
-  EXPECT_FALSE(decoder.feed(true, KEY_RESIZE, codes) || !codes.empty()) << "a curses key code (a resize) is no key";
 }
 
 }  // namespace
