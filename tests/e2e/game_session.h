@@ -2,15 +2,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "pty_terminal.h"
+#include "temp_folder.h"
 
 namespace e2e {
 
@@ -29,23 +28,17 @@ struct Start {
 class GameSession {
  public:
   explicit GameSession(const Start& start = {}) {
-    if (::mkdtemp(folder.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     if (start.runningTime >= 0)
-      std::ofstream(folder + "/game.dat") << "<?xml version=\"1.0\"?>\n<RunningTime>" << start.runningTime
-                                          << "</RunningTime>\n<version>0.1.0</version>\n";
+      folder.write("game.dat", "<?xml version=\"1.0\"?>\n<RunningTime>" + std::to_string(start.runningTime) +
+                                   "</RunningTime>\n<version>0.1.0</version>\n");
     PtyTerminal::Options options;
-    options.workingDirectory = folder;
+    options.workingDirectory = folder.path();
     options.environment = {"TERM=" + start.term, std::string("LC_ALL=") + start.locale,
                            "THALVORINE_SPEEDUP=" + std::to_string(start.speedup)};
     options.nullFd = start.nullFd;
     terminal = std::make_unique<PtyTerminal>(std::string(THALVORINE_BINARY), options);
   }
-  ~GameSession() {
-    terminal.reset();
-    std::filesystem::remove_all(folder);
-  }
-
-  std::string folder = (std::filesystem::temp_directory_path() / "thalvorine-e2e-XXXXXX").string();
+  TempFolder folder;  // outlives the game, which plays in it
   std::unique_ptr<PtyTerminal> terminal;
 };
 

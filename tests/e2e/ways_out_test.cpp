@@ -71,7 +71,7 @@ TEST_P(NotATerminal, SaysSoOnOneLineAndTouchesNothing) {
   const std::string& said = term.output();
   EXPECT_GT(said.size(), 2u);
   EXPECT_EQ(said.find('\n'), said.size() - 1) << "one line: " << said;
-  EXPECT_TRUE(std::filesystem::is_empty(game.folder)) << "the game touched its folder";
+  EXPECT_TRUE(std::filesystem::is_empty(game.folder.path())) << "the game touched its folder";
 }
 
 INSTANTIATE_TEST_SUITE_P(Refused, NotATerminal,
