@@ -129,7 +129,8 @@ class Parser {
   }
 
   bool setup(std::string_view word, std::string_view rest) {
-    if (!result_.recording.steps.empty()) return fail(std::string(word) + " belongs before the first key or checkpoint");
+    if (!result_.recording.steps.empty())
+      return fail(std::string(word) + " belongs before the first key or checkpoint");
     Setup& setup = result_.recording.setup;
     if (word == "world") {
       if (rest.empty()) return fail("world names a folder");

@@ -42,7 +42,8 @@ int ReplayConsole::readKey() {
   if (next_ == recording_.steps.size()) throw kiv::ScriptEnded();
   const Step& key = recording_.steps[next_++];
   if (key.atMs && *key.atMs > nowMs()) advance(*key.atMs - nowMs());  // the game waits until it is pressed
-  if (trace_ != nullptr) *trace_ << "line " << key.line << ", key " << key.code << ", at " << nowMs() << " ms:\n" << screenText();
+  if (trace_ != nullptr)
+    *trace_ << "line " << key.line << ", key " << key.code << ", at " << nowMs() << " ms:\n" << screenText();
   return key.code;
 }
 
@@ -64,7 +65,8 @@ void ReplayConsole::finish(int status) {
 void ReplayConsole::finishUnended() { checkUpToNextKey(nullptr); }
 
 void ReplayConsole::checkUpToNextKey(const int* exitStatus) {
-  while (next_ < recording_.steps.size() && !recording_.steps[next_].isKey()) check(recording_.steps[next_++], exitStatus);
+  while (next_ < recording_.steps.size() && !recording_.steps[next_].isKey())
+    check(recording_.steps[next_++], exitStatus);
 }
 
 std::string ReplayConsole::visibleRow(int y) const { return kiv::rowText(kiv::screen(), top_ + y); }

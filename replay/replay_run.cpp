@@ -41,7 +41,8 @@ class PlayFolder {
 // Copies the world's texts and the starting progress file into `folder`;
 // an empty text on success, else what went wrong.
 std::string prepare(const fs::path& world, const Setup& setup, const fs::path& folder) {
-  if (!fs::is_regular_file(world / "tr.lng") || !fs::is_directory(world / "rooms") || !fs::is_directory(world / "objects"))
+  if (!fs::is_regular_file(world / "tr.lng") || !fs::is_directory(world / "rooms") ||
+      !fs::is_directory(world / "objects"))
     return "no world in " + world.string() + " (it needs tr.lng, rooms/ and objects/)";
   std::error_code error;
   fs::copy(world / "tr.lng", folder / "tr.lng", error);

@@ -30,7 +30,9 @@ class LayoutBuilder {
   }
 
  private:
-  static NumberKind kindOf(CodeKind kind) { return kind == CodeKind::Room ? NumberKind::RoomCode : NumberKind::ObjectCode; }
+  static NumberKind kindOf(CodeKind kind) {
+    return kind == CodeKind::Room ? NumberKind::RoomCode : NumberKind::ObjectCode;
+  }
   RecordLayout& layout_;
 };
 

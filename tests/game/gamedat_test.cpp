@@ -104,7 +104,10 @@ TEST_F(GameDat, ThePlayersFolderAsItMayBeFound) {
        [this] { return !fs::exists("game.dat.Ab12Cd") && fs::exists("game.dat.keep"); }},
       {"a file without a counter gets one",
        [this] { folder.write("game.dat", "<version>2.0</version>"); },
-       [this] { return folder.read("game.dat") == "<?xml version=\"1.0\"?>\n<version>2.0</version>\n<RunningTime>1</RunningTime>\n"; }},
+       [this] {
+         return folder.read("game.dat") ==
+                "<?xml version=\"1.0\"?>\n<version>2.0</version>\n<RunningTime>1</RunningTime>\n";
+       }},
   };
   for (const Case& c : cases) {
     for (const auto& entry : fs::directory_iterator(".")) fs::remove_all(entry.path());

@@ -155,7 +155,8 @@ void WorldWriter::writeRuleWorld() {
     if (!ruled) contents[1] += std::to_string(code) + " ";
     write("objects/" + std::to_string(code) + ".object", {{"CanInteract", ruled ? "1" : "0"}});
   }
-  for (const auto& [room, objects] : contents) write("rooms/" + std::to_string(room) + ".room", {{"Contents", objects}});
+  for (const auto& [room, objects] : contents)
+    write("rooms/" + std::to_string(room) + ".room", {{"Contents", objects}});
 }
 
 }  // namespace testworld
