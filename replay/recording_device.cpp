@@ -67,8 +67,9 @@ Setup setupOfThisGame(int columns, int rows) {
                       std::chrono::system_clock::now().time_since_epoch()).count();
   setup.columns = std::max(columns, 80);
   setup.rows = std::clamp(rows, 24, 300);
-  std::ifstream progress("game.dat", std::ios::binary);
-  if (!progress) {
+  std::ifstream progress;
+  if (std::filesystem::is_regular_file("game.dat", error)) progress.open("game.dat", std::ios::binary);
+  if (!progress.is_open()) {  // none, or not a file the game would read
     setup.progress = Setup::Progress::None;
     return setup;
   }
