@@ -62,7 +62,7 @@ Record checkRecord(const SourceFile& file, const RecordLayout& layout, Problems&
 
   for (const SourceLine& line : file.lines) {
     const int limit = layout.limitOf(line.number);
-    if (line.number > layout.textLines || limit == 0 || static_cast<int>(line.bytes.size()) <= limit) continue;
+    if (line.number > layout.lineCount() || limit == 0 || static_cast<int>(line.bytes.size()) <= limit) continue;
     report(line.number, "line holds " + std::to_string(line.bytes.size()) + " characters; " +
                             (limit == kShortLimit ? "a name or label" : "a text line") + " holds at most " +
                             std::to_string(limit));
@@ -74,16 +74,16 @@ Record checkRecord(const SourceFile& file, const RecordLayout& layout, Problems&
 
   const int lineCount = static_cast<int>(file.lines.size());
   const std::string article = layout.kind.find_first_of("aeiou") == 0 ? "an " : "a ";
-  const std::string needs = article + layout.kind + " has " + std::to_string(layout.textLines) + " text lines, then " +
-                            std::to_string(layout.numbers.size()) + " numbers";
-  if (lineCount < layout.textLines) {
+  const std::string needs = article + layout.kind + " has " + std::to_string(layout.lineCount()) +
+                            " text lines, then " + std::to_string(layout.numbers.size()) + " numbers";
+  if (lineCount < layout.lineCount()) {
     report(lineCount, lineCount == 0 ? "is empty; " + needs
                                      : "the document ends after line " + std::to_string(lineCount) + "; " + needs);
     return record;
   }
 
   bool valid = true;
-  const std::vector<Token> tokens = tokensAfter(file, layout.textLines);
+  const std::vector<Token> tokens = tokensAfter(file, layout.lineCount());
   for (std::size_t i = 0; i < tokens.size(); ++i) {
     if (i == layout.numbers.size()) {
       report(tokens[i].line, "\"" + tokens[i].text + "\" follows the " + std::to_string(i) +

@@ -14,13 +14,14 @@ namespace {
 class LayoutBuilder {
  public:
   explicit LayoutBuilder(RecordLayout& layout) : layout_(layout) {}
-  void ignoredLine() { ++layout_.textLines; }
-  void line(const char*, const char*, std::size_t keep) {
-    if (++layout_.textLines == 2 || keep - 1 == kShortLimit) layout_.shortLines.push_back(layout_.textLines);
+  void ignoredLine() { layout_.textLines.push_back("Header"); }
+  void line(const char* name, const char*, std::size_t keep) {
+    layout_.textLines.push_back(name);
+    if (layout_.lineCount() == 2 || keep - 1 == kShortLimit) layout_.shortLines.push_back(layout_.lineCount());
   }
   template <std::size_t Variants, std::size_t Keep>
-  void lines(const char*, char (&)[Variants][Keep]) {
-    layout_.textLines += static_cast<int>(Variants);
+  void lines(const char* name, char (&)[Variants][Keep]) {
+    for (std::size_t i = 1; i <= Variants; ++i) layout_.textLines.push_back(name + (" " + std::to_string(i)));
   }
   void flag(const char* name, bool&) { layout_.numbers.push_back({name, NumberKind::Flag}); }
   void codes(const char* name, int&, CodeKind kind) { layout_.numbers.push_back({name, kindOf(kind)}); }
@@ -59,12 +60,12 @@ int RecordLayout::indexOf(const std::string& field) const {
 }
 
 const RecordLayout& roomLayout() {
-  static const RecordLayout layout = layoutOf<rooms>({"room", "rooms", 0, {}, {}, false});
+  static const RecordLayout layout = layoutOf<rooms>({"room", "rooms", {}, {}, {}, false});
   return layout;
 }
 
 const RecordLayout& objectLayout() {
-  static const RecordLayout layout = layoutOf<objects>({"object", "objects", 0, {}, {}, true});
+  static const RecordLayout layout = layoutOf<objects>({"object", "objects", {}, {}, {}, true});
   return layout;
 }
 

@@ -21,11 +21,12 @@ struct NumberField {
 struct RecordLayout {
   std::string kind;             // "room" or "object"
   std::string folder;           // "rooms" or "objects"
-  int textLines = 0;            // lines before the numbers, the ignored line 1 included
+  std::vector<std::string> textLines;  // the lines before the numbers, by name ("Header", "Name", "Description 1" ...)
   std::vector<int> shortLines;  // lines held to kShortLimit characters (line 2, the name, always)
   std::vector<NumberField> numbers;
   bool typedName = false;       // the name is what the player types
 
+  int lineCount() const { return static_cast<int>(textLines.size()); }
   int limitOf(int line) const;  // characters allowed on `line`; 0 for no limit
   int indexOf(const std::string& field) const;  // position of a number in the block
 };

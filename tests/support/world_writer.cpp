@@ -4,15 +4,12 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 #include "game/interface_strings.h"
 #include "game/use_rules.h"
-#include "game/objects.h"
-#include "game/rooms.h"
 #include "tools/record_layout.h"
 
 namespace testworld {
@@ -26,38 +23,13 @@ struct Line {
 };
 using Layout = std::vector<Line>;
 
-// The names of a record's text lines, in the order the record walks them
-// (game/record_fields.h): "Header", "Name", "Description 1" ...
-class TextLineNames {
- public:
-  std::vector<std::string> names;
-  void ignoredLine() { names.push_back("Header"); }
-  void line(const char* name, const char*, std::size_t) { names.push_back(name); }
-  template <std::size_t Variants, std::size_t Keep>
-  void lines(const char* name, char (&)[Variants][Keep]) {
-    for (std::size_t i = 1; i <= Variants; ++i) names.push_back(name + (" " + std::to_string(i)));
-  }
-  void flag(const char*, bool&) {}
-  void codes(const char*, int&, CodeKind) {}
-  template <std::size_t N>
-  void codes(const char*, int (&)[N], CodeKind) {}
-};
-
-template <class Record>
-std::vector<std::string> textLinesOf() {
-  const auto record = std::make_unique<Record>();
-  TextLineNames names;
-  record->visitDocument(names);
-  return names.names;
-}
-
-// The text lines, then the world tool's numbers: the single ones on one
-// line, each numbered list ("Links 1" ...) on a line of its own.
-Layout recordLayout(const std::vector<std::string>& texts, const worldtool::RecordLayout& numbers) {
+// A document as the world tool lays it out: its text lines, then its
+// numbers, the single ones on one line, each numbered list ("Links 1" ...)
+// on a line of its own.
+Layout recordLayout(const worldtool::RecordLayout& record) {
   Layout layout;
-  for (const std::string& field : texts) layout.push_back({{field}, "", "", "", false});
-  if (static_cast<int>(layout.size()) != numbers.textLines) throw std::logic_error("text lines miscounted");
-  for (const worldtool::NumberField& field : numbers.numbers) {
+  for (const std::string& field : record.textLines) layout.push_back({{field}, "", "", "", false});
+  for (const worldtool::NumberField& field : record.numbers) {
     if (!layout.back().numbers || field.name.ends_with(" 1")) layout.push_back({{}, "", "", "", true});
     layout.back().fields.push_back(field.name);
   }
@@ -88,8 +60,8 @@ Layout xmlLayout(const std::vector<std::string>& paths, const std::string& paren
 }
 
 const Layout& layoutOf(const std::string& file) {
-  static const Layout room = recordLayout(textLinesOf<rooms>(), worldtool::roomLayout());
-  static const Layout object = recordLayout(textLinesOf<objects>(), worldtool::objectLayout());
+  static const Layout room = recordLayout(worldtool::roomLayout());
+  static const Layout object = recordLayout(worldtool::objectLayout());
   static const Layout language = xmlLayout(interfaceStringPaths());
   static const Layout progress = xmlLayout({"RunningTime", "version"});
   if (file == "tr.lng" || file == "game.dat") return file == "tr.lng" ? language : progress;
