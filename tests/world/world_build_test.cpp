@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "temp_folder.h"
+#include "tools/world_check.h"
+#include "tools/world_skeleton.h"
 #include "world_writer.h"
 
 using testing::HasSubstr;
@@ -37,6 +39,16 @@ TEST(WorldBuild, WritesEveryDocumentInCodePage857AndRemovesOnesTheWorldNoLongerH
   EXPECT_THAT(errors.str(), HasSubstr((source.path() / "rooms/1.room").string() + ":2: "));
   EXPECT_EQ(output.read("rooms/1.room").find("Bu isim"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(output.path() / "rooms/4.room"));
+}
+
+TEST(WorldNew, WritesAWorldTheCheckerPassesIntoANewOrEmptyFolderOnly) {
+  const TempFolder folder;
+  std::ostringstream errors;
+  ASSERT_TRUE(worldtool::writeSkeleton(folder.path() / "new", errors)) << errors.str();
+  EXPECT_TRUE(worldtool::checkWorld(folder.path() / "new").empty());
+  EXPECT_EQ(folder.read("new/rooms/3.room").substr(0, 12), "Header\nROOM3");
+  EXPECT_FALSE(worldtool::writeSkeleton(folder.path(), errors));  // not empty: nothing written over
+  EXPECT_THAT(errors.str(), HasSubstr("is not empty"));
 }
 
 }  // namespace
