@@ -28,13 +28,13 @@ int paletteNumber(const VTermColor& colour, bool foreground) {
 }  // namespace
 
 PtyTerminal::PtyTerminal(const std::function<int()>& body, const Options& options)
-    : vterm_(vterm_new(options.rows, options.columns)) {
+    : vterm_(vterm_new(25, 80)) {
   if (::openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
   ::fcntl(master_, F_SETFD, FD_CLOEXEC);
   ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
   ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
   ::tcgetattr(slave_, &modesAtStart_);
-  resize(options.columns, options.rows);
+  resize(80, 25);
 
   vterm_set_utf8(vterm_, 1);
   screen_ = vterm_obtain_screen(vterm_);
@@ -103,12 +103,6 @@ bool PtyTerminal::feedStep() {
   return step > 0;
 }
 
-void PtyTerminal::pump(std::chrono::milliseconds upTo) {
-  readAvailable(upTo);
-  while (feedStep()) {
-  }
-}
-
 bool PtyTerminal::waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
   const auto end = Clock::now() + timeout;
   for (;;) {
@@ -126,8 +120,10 @@ void PtyTerminal::settle(std::chrono::milliseconds quiet, std::chrono::milliseco
   const auto end = Clock::now() + timeout;
   for (auto lastChange = Clock::now(); Clock::now() < end && Clock::now() - lastChange < quiet;) {
     const std::size_t seen = output_.size();
-    pump(10ms);
+    readAvailable(10ms);
     if (output_.size() != seen) lastChange = Clock::now();
+  }
+  while (feedStep()) {
   }
 }
 

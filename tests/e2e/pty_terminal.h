@@ -18,9 +18,7 @@ using namespace std::chrono_literals;
 
 class PtyTerminal {
  public:
-  struct Options {
-    int columns = 80;
-    int rows = 25;                 // the console the game was laid out for
+  struct Options {                 // on a terminal of 80 × 25, the console the game was laid out for
     std::string workingDirectory;  // empty: the current one
     std::vector<std::string> environment = {"TERM=xterm-256color", "LC_ALL=C.UTF-8"};  // added to ours
     int nullFd = -1;  // 0 or 1: that standard stream is /dev/null instead of the terminal
@@ -52,9 +50,6 @@ class PtyTerminal {
   // Bytes as typed: text in UTF-8, keys as the escape sequences terminals send.
   void send(const std::string& bytes);
 
-  // Reads what the program has written, waiting up to `upTo` for the first
-  // of it, and shows it all to the emulator.
-  void pump(std::chrono::milliseconds upTo);
   // Shows `bytes` to the emulator as if the program had written them.
   void show(const std::string& bytes) { vterm_input_write(vterm_, bytes.data(), bytes.size()); }
   // Reads until `done()` holds or `timeout` passes; true if it held. The

@@ -56,7 +56,6 @@ def replayed_screens(recording):
 
 class Browser(unittest.TestCase):
     """One headless Chromium with a profile of its own for each test class."""
-    storage_blocked = False
 
     @classmethod
     def setUpClass(cls):
@@ -69,9 +68,6 @@ class Browser(unittest.TestCase):
         options.binary_location = "/usr/bin/chromium"
         cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         cls.driver.set_script_timeout(60)
-        if cls.storage_blocked:  # as in a private window that keeps nothing
-            cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
-                Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('', 'SecurityError'); }});"""})
 
     @classmethod
     def tearDownClass(cls):
@@ -106,7 +102,7 @@ class Browser(unittest.TestCase):
         self.assertEqual((cell["attr"], shown), (attr, hexed), "cell %d,%d" % (x, y))
 
 
-class FirstVisitAndReturn(Browser):
+class Visits(Browser):
     def test_a_first_visit_then_a_reload_that_remembers_the_run(self):
         self.open("speed=10")  # the banner and the warning long enough to be seen
         banner = self.driver.execute_async_script(SHOWING, "Thalvorine ").split("\n")
@@ -163,6 +159,18 @@ class FirstVisitAndReturn(Browser):
             server.shutdown()
             server.server_close()
 
+    def test_d_a_browser_that_keeps_nothing_plays_as_a_read_only_folder(self):
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
+            Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('', 'SecurityError'); }});"""})
+        for _ in range(2):  # as in a private window: a first run both times
+            self.open()
+            self.press()
+            self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+            self.press(*"HAZIRIM", "Enter")
+            self.at(62, 6, "Uyan")
+            self.assertIsNone(self.page("storedProgress()"))
+            self.assertIn("saklamıyor", self.driver.find_element("id", "keys").text)
+
 
 class Playthrough(Browser):
     def test_every_screen_of_the_shipped_play_through_as_the_replay_shows_it(self):
@@ -180,20 +188,6 @@ class Playthrough(Browser):
                     x, y, attr = rest.split()
                     self.assert_colour(int(x), int(y), int(attr, 16))
         self.assertEqual(self.page("exitStatus()"), 1)
-
-
-class StorageBlocked(Browser):
-    storage_blocked = True
-
-    def test_a_browser_that_keeps_nothing_plays_as_a_read_only_folder(self):
-        for _ in range(2):
-            self.open()
-            self.press()
-            self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")  # a first run both times
-            self.press(*"HAZIRIM", "Enter")
-            self.at(62, 6, "Uyan")
-            self.assertIsNone(self.page("storedProgress()"))
-            self.assertIn("saklamıyor", self.driver.find_element("id", "keys").text)
 
 
 if __name__ == "__main__":
