@@ -55,11 +55,6 @@ inline bool mainMenuAt(const PtyTerminal& term, int row, Look selected = kSelect
   return true;
 }
 
-// The exit question: the game's title and version on row 5.
-inline bool exitQuestionShown(PtyTerminal& term) {
-  return term.waitUntil([&] { return term.rowText(5).find("Thalvorine v0.1.0") != std::string::npos; }, kPatience);
-}
-
 // Waits for the game's end; true if it exited with `code`.
 inline bool exitedWith(PtyTerminal& term, int code) { return term.waitExit(kPatience) == W_EXITCODE(code, 0); }
 

@@ -1,4 +1,4 @@
-// kiv::yaz's layout and pace, and the key prompt.
+// kiv::yaz's layout and pace (the key prompt: recordings/rules/holding.rec).
 #include <gtest/gtest.h>
 
 #include "kiv/kiv_engine.h"
@@ -41,15 +41,6 @@ TEST_F(Typewriter, PausesAfterEachLetterUntilAKeyWaitsThenWritesTheRestAtOnce) {
   EXPECT_EQ(kiv::GetKey(), 'q');  // and stays for the next reader
   kiv::yaz("", true, 10, 500, "", 75);  // an empty text still pauses
   EXPECT_EQ(dev.sleeps().back(), 500);
-}
-
-TEST_F(Typewriter, PressAnyKeyTakesBothCodesOfAnArrowOrAFunctionKey) {
-  using namespace kiv::key;
-  for (int code : {kExtended, kDown, kFunction, kF1, int{'z'}}) dev.type(code);
-  kiv::PressAnyKeyToContinue("Devam");
-  kiv::PressAnyKeyToContinue("Devam");
-  EXPECT_EQ(kiv::find(kiv::screen(), "Devam"), std::make_pair(13, 2));
-  EXPECT_EQ(kiv::GetKey(), 'z');
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 replay::ParseResult parse(const std::string& text) {
   std::istringstream in(text);
   return replay::parseRecording(in);
@@ -19,31 +21,21 @@ TEST(Recording, KeysSettingsAndCheckpointsAreReadLineByLine) {
       "heard 196:200 293:200\nrow 7\nexit 1\n");
   ASSERT_EQ(parsed.errorLine, 0) << parsed.error;
   const replay::Recording& r = parsed.recording;
-  EXPECT_EQ(r.setup.world, "../w");
-  EXPECT_EQ(r.setup.clockMs, 1'800'000'001'250);
-  EXPECT_EQ(r.setup.rows, 30);
-  EXPECT_EQ(r.setup.progress, replay::Setup::Progress::Given);
-  EXPECT_EQ(r.setup.progressText, "<RunningTime>2</RunningTime>");
+  EXPECT_EQ(std::tuple(r.setup.world, r.setup.clockMs, r.setup.rows, r.setup.progress, r.setup.progressText),
+            std::tuple("../w"s, 1'800'000'001'250, 30, replay::Setup::Progress::Given, "<RunningTime>2</RunningTime>"s));
 
   std::vector<int> codes;
   for (const auto& step : r.steps)
     if (step.isKey()) codes.push_back(step.code);
   // Ş is 0x9E and i 0x69 in the game's code page; the blank is typed too.
   EXPECT_EQ(codes, (std::vector<int>{0x9E, 0x69, 32, 224, 72, 0, 59, 65, 27, 13}));
-  EXPECT_FALSE(r.steps[8].atMs.has_value());
-  EXPECT_EQ(r.steps[9].atMs, 1500);
-  EXPECT_EQ(r.steps[9].line, 9);
-
-  const auto& see = r.steps[10];
-  EXPECT_EQ(see.kind, replay::Step::Kind::See);
-  EXPECT_EQ(see.text, "\x80\x8D\x6B ");  // Ç ı k and the blank, as the screen holds them
-  EXPECT_EQ(r.steps[11].x, 3);
-  EXPECT_EQ(r.steps[11].text, "KOMUT :");
-  EXPECT_EQ(r.steps[12].number, 0x0E);
+  EXPECT_EQ(std::tuple(r.steps[8].atMs.has_value(), r.steps[9].atMs, r.steps[9].line), std::tuple(false, 1500, 9));
+  // Ç ı k and the blank, as the screen holds them.
+  EXPECT_EQ(std::pair(r.steps[10].kind, r.steps[10].text), std::pair(replay::Step::Kind::See, "\x80\x8D\x6B "s));
+  EXPECT_EQ(std::tuple(r.steps[11].x, r.steps[11].text, r.steps[12].number), std::tuple(3, "KOMUT :"s, 0x0E));
   EXPECT_EQ(r.steps[13].tones, (std::vector<std::pair<int, int>>{{196, 200}, {293, 200}}));
-  EXPECT_EQ(r.steps[14].kind, replay::Step::Kind::Row);
-  EXPECT_EQ(r.steps[14].text, "");
-  EXPECT_EQ(r.steps[15].number, 1);
+  EXPECT_EQ(std::tuple(r.steps[14].kind, r.steps[14].text, r.steps[15].number),
+            std::tuple(replay::Step::Kind::Row, ""s, 1));
 }
 
 TEST(Recording, ABrokenLineIsNamedAndEndsTheReading) {
