@@ -81,11 +81,4 @@ TEST_F(Records, LoadingStopsAtTheFirstGapAndAtCode99) {
             std::tuple(std::string("ROOM99"), std::string("OBJECT2"), std::string()));
 }
 
-TEST_F(Records, LeftItemsLoseOneEqualEntry) {
-  for (int code : {3, 5, 3}) oda[1].addLeftItem(code);
-  for (int code : {3, 9}) oda[1].removeLeftItem(code);
-  ASSERT_EQ(oda[1].getNumberOfLeftItems(), 2);
-  EXPECT_EQ(std::pair(oda[1].getLeftItem(0), oda[1].getLeftItem(1)), std::pair(5, 3));
-}
-
 }  // namespace

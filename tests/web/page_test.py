@@ -145,11 +145,9 @@ class Visits(Browser):
         self.assertLess(sizes[0] * 2, sizes[1])
 
     def test_c_the_page_from_a_web_server(self):
-        class Quiet(http.server.SimpleHTTPRequestHandler):
-            def log_message(self, *args):
-                pass
-        server = http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(Quiet, directory=os.path.dirname(PAGE)))
+        handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=os.path.dirname(PAGE))
+        handler.func.log_message = lambda *args: None  # quietly
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=server.serve_forever, daemon=True).start()
         try:
             self.open(url="http://127.0.0.1:%d/%s" % (server.server_port, os.path.basename(PAGE)))
