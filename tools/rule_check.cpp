@@ -42,16 +42,21 @@ std::string listed(const std::set<int>& codes) {
 
 }  // namespace
 
-void checkRules(const Records& rooms, const Records& objects, Problems& problems) {
-  std::set<int> ruleRooms;
+std::set<int> ruleRooms() {
+  std::set<int> rooms;
   for (const UseRule& rule : kUseRules) {
-    ruleRooms.insert(indexOf(rule.room));
-    if (rule.then != kNoRoom) ruleRooms.insert(indexOf(rule.then));
+    rooms.insert(indexOf(rule.room));
+    if (rule.then != kNoRoom) rooms.insert(indexOf(rule.then));
   }
-  for (const int room : ruleRooms) {
+  return rooms;
+}
+
+void checkRules(const Records& rooms, const Records& objects, Problems& problems) {
+  const std::set<int> ledThrough = ruleRooms();
+  for (const int room : ledThrough) {
     if (rooms.count(room)) continue;
     problems.push_back({"rooms/" + std::to_string(room) + ".room", 0,
-                        "not loaded, but the game's rules lead the player through rooms " + listed(ruleRooms)});
+                        "not loaded, but the game's rules lead the player through rooms " + listed(ledThrough)});
   }
   const RecordLayout& roomFormat = roomLayout();
   const RecordLayout& objectFormat = objectLayout();

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "tools/problem.h"
@@ -27,6 +28,10 @@ Problems checkWorld(const std::filesystem::path& folder, World* world = nullptr)
 
 // Faults between documents: a room or object code that names no loaded document.
 void checkReferences(const Records& rooms, const Records& objects, Problems& problems);
+
+// The rooms the game's rules of using objects lead the player through: each
+// rule's room and the room it leads to.
+std::set<int> ruleRooms();
 
 // Faults against the game's fixed rules of using objects: rooms 1 to 3
 // present, and each rule's object in its room's lit contents and switchable.

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <fstream>
+#include <set>
 #include <vector>
 
 #include "game/interface_strings.h"
 #include "game/use_rules.h"
 #include "tools/record_layout.h"
+#include "tools/world_check.h"
 
 namespace worldtool {
 namespace {
@@ -103,19 +105,21 @@ int lineOf(const std::string& file, const std::string& field) {
 std::map<std::string, Fields> skeletonWorld() {
   std::map<std::string, Fields> world;
   for (const char* file : {"tr.lng", "game.dat"}) world[file] = placeholders(file);
-  std::map<int, std::vector<int>> contents;  // by room
-  int lastObject = 0;
+  // Every room up to the last the rules lead through (loading stops at the
+  // first gap), each rule's object usable in its room, the objects between
+  // them without a rule in room 1.
+  std::map<int, std::vector<int>> contents;
+  for (int room = 1; room <= *ruleRooms().rbegin(); ++room) contents[room];
+  std::set<int> ruled;
   for (const UseRule& rule : kUseRules) {
     contents[indexOf(rule.room)].push_back(indexOf(rule.object));
-    lastObject = std::max(lastObject, indexOf(rule.object));
+    ruled.insert(indexOf(rule.object));
   }
-  for (int code = 1; code <= lastObject; ++code) {
-    const bool ruled = std::any_of(std::begin(kUseRules), std::end(kUseRules),
-                                   [&](const UseRule& rule) { return indexOf(rule.object) == code; });
-    if (!ruled) contents[1].push_back(code);
+  for (int code = 1; code <= *ruled.rbegin(); ++code) {
+    if (!ruled.count(code)) contents[1].push_back(code);
     const std::string file = "objects/" + std::to_string(code) + ".object";
     world[file] = placeholders(file);
-    world[file]["CanInteract"] = ruled ? "1" : "0";
+    world[file]["CanInteract"] = ruled.count(code) ? "1" : "0";
   }
   for (const auto& [room, objects] : contents) {
     const std::string file = "rooms/" + std::to_string(room) + ".room";
