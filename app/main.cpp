@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "game/startup.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/terminal_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/terminal/terminal_device.h"
 #include "replay/recording_device.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "game/startup.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/web_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/web/web_device.h"
 
 extern "C" {
 // Tells the page the game has ended with `status`; it keeps the progress file.

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 background::background() = default;
 background::~background() = default;

@@ -6,7 +6,7 @@
 #include "game/line_input.h"
 #include "game/narration.h"
 #include "game/screens.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 

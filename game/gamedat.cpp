@@ -16,7 +16,7 @@
 
 #include "game/game_state.h"
 #include "game/narration.h"
-#include "kiv/write_all.h"
+#include "kiv/core/write_all.h"
 
 namespace {
 

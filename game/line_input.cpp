@@ -3,7 +3,7 @@
 
 #include "game/game_state.h"
 #include "game/narration.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The button menu's drawing and key loop.
 #include "game/menu.h"
 
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 std::string padded(const std::string& name) { return "  " + name + "  "; }

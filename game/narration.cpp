@@ -1,7 +1,7 @@
 // The typewriter settings every screen of the game shares.
 #include "game/narration.h"
 
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 const std::string kLead = "   ";

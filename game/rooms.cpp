@@ -6,7 +6,7 @@
 
 #include "game/record_reader.h"
 #include "game/title_box.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 rooms::rooms() = default;
 rooms::~rooms() = default;

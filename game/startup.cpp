@@ -6,7 +6,7 @@
 #include "game/language.h"
 #include "game/screens.h"
 #include "game/startup.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 

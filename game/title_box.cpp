@@ -1,7 +1,7 @@
 // Drawing the title boxes of rooms and objects.
 #include "game/title_box.h"
 
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 const std::string kBlock = "\xDB";

@@ -7,7 +7,7 @@
 #include "game/narration.h"
 #include "game/pictures.h"
 #include "game/screens.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 

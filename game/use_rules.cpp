@@ -4,7 +4,7 @@
 #include "game/game_state.h"
 #include "game/narration.h"
 #include "game/screens.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <charconv>
 
-#include "kiv/device.h"
+#include "kiv/core/device.h"
 
 namespace replay {
 namespace {

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "kiv/codepage.h"
-#include "kiv/device.h"
+#include "kiv/core/codepage.h"
+#include "kiv/core/device.h"
 #include "replay/key_names.h"
 
 namespace replay {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <ostream>
 
-#include "kiv/device.h"
+#include "kiv/core/device.h"
 #include "replay/recording.h"
 
 namespace replay {

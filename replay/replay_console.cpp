@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "kiv/codepage.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/codepage.h"
+#include "kiv/core/kiv_engine.h"
 
 namespace replay {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "kiv/virtual_device.h"
+#include "kiv/virtual/virtual_device.h"
 #include "replay/recording.h"
 
 namespace replay {

@@ -9,7 +9,7 @@
 
 #include "game/game_state.h"
 #include "game/startup.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 #include "replay/replay_console.h"
 
 namespace replay {

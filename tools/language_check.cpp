@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "game/interface_strings.h"
-#include "kiv/codepage.h"
+#include "kiv/core/codepage.h"
 #include "tools/typeable.h"
 #include "tools/xml_source.h"
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "kiv/codepage.h"
+#include "kiv/core/codepage.h"
 
 namespace worldtool {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "game/game_state.h"
 #include "game/screens.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/screen_buffer.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/core/screen_buffer.h"
 
 namespace {
 

@@ -22,8 +22,8 @@
 #include <thread>
 #include <vector>
 
-#include "kiv/alsa_sound_output.h"
-#include "kiv/tone.h"
+#include "kiv/sound/alsa_sound_output.h"
+#include "kiv/sound/tone.h"
 #include "onset_capture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "kiv/tone.h"
+#include "kiv/sound/tone.h"
 
 OnsetCapture::OnsetCapture(const std::string& device, unsigned rate) : rate_(rate) {
   if (snd_pcm_open(&handle_, device.c_str(), SND_PCM_STREAM_CAPTURE, 0) < 0) {

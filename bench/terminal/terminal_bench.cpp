@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "kiv/codepage.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/terminal_device.h"
+#include "kiv/core/codepage.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/terminal/terminal_device.h"
 #include "pty_terminal.h"
 
 namespace {
@@ -83,7 +83,7 @@ void sendValue(int fd, double value) { [[maybe_unused]] auto n = write(fd, &valu
 bool readValue(int fd, double& value, e2e::PtyTerminal* term, std::chrono::milliseconds timeout) {
   const auto end = Clock::now() + timeout;
   while (Clock::now() < end) {
-    if (term != nullptr) term->pump(5ms);
+    if (term != nullptr) term->settle(5ms, 5ms);
     pollfd p{fd, POLLIN, 0};
     if (poll(&p, 1, term != nullptr ? 0 : 10) > 0) return read(fd, &value, sizeof value) == sizeof value;
   }
@@ -219,7 +219,7 @@ int main() {
   // Idle: the game side waits for a key that comes only after kIdleWait.
   term.settle(300ms, 5s);
   const auto idleStart = Clock::now();
-  while (Clock::now() - idleStart < kIdleWait) term.pump(100ms);
+  while (Clock::now() - idleStart < kIdleWait) term.settle(100ms, 100ms);
   term.send("x");
   double idleCpu = -1;
   readValue(ch.toParent[0], idleCpu, &term, 30s);

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "kiv/kiv_engine.h"
-#include "kiv/web_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/web/web_device.h"
 
 namespace {
 

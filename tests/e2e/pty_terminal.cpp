@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "kiv/codepage.h"
+#include "kiv/core/codepage.h"
 
 namespace e2e {
 namespace {

@@ -8,8 +8,8 @@
 #include "game/game_state.h"
 #include "game/gamedat.h"
 #include "game/language.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/virtual_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/virtual/virtual_device.h"
 #include "temp_folder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Tones through ALSA on devices the tests define themselves: what reaches
 // the device, how long each beep blocks, and a quiet fallback when there is
 // no device or it hangs or fails.
-#include "kiv/alsa_sound_output.h"
+#include "kiv/sound/alsa_sound_output.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 
 #include <chrono>
 
-#include "kiv/tone.h"
+#include "kiv/sound/tone.h"
 #include "temp_folder.h"
 
 namespace kiv {

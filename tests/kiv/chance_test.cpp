@@ -4,8 +4,8 @@
 #include <set>
 
 #include "game/background.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/virtual_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/virtual/virtual_device.h"
 
 namespace {
 

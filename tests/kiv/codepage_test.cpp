@@ -1,5 +1,5 @@
 // Code page 857 in both directions, and UTF-8 decoding.
-#include "kiv/codepage.h"
+#include "kiv/core/codepage.h"
 
 #include <gtest/gtest.h>
 

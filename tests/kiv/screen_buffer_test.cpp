@@ -1,9 +1,9 @@
 // The console output rules of the screen buffer.
-#include "kiv/screen_buffer.h"
+#include "kiv/core/screen_buffer.h"
 
 #include <gtest/gtest.h>
 
-#include "kiv/virtual_device.h"
+#include "kiv/virtual/virtual_device.h"
 
 namespace {
 

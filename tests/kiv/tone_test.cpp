@@ -1,5 +1,5 @@
 // The tone generator: pitch, exact length and soft ends of the rendered beeps.
-#include "kiv/tone.h"
+#include "kiv/sound/tone.h"
 
 #include <gtest/gtest.h>
 

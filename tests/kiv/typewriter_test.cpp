@@ -1,8 +1,8 @@
 // kiv::yaz's layout and pace (the key prompt: recordings/rules/holding.rec).
 #include <gtest/gtest.h>
 
-#include "kiv/kiv_engine.h"
-#include "kiv/virtual_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/virtual/virtual_device.h"
 
 namespace {
 

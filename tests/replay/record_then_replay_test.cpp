@@ -7,7 +7,7 @@
 
 #include "game/game_state.h"
 #include "game/startup.h"
-#include "kiv/kiv_engine.h"
+#include "kiv/core/kiv_engine.h"
 #include "replay/recording_device.h"
 #include "replay/replay_console.h"
 #include "temp_folder.h"

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "game/game_state.h"
-#include "kiv/kiv_engine.h"
-#include "kiv/virtual_device.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/virtual/virtual_device.h"
 #include "temp_folder.h"
 #include "world_writer.h"
 

@@ -1,5 +1,5 @@
 // The console's colours on the terminal: bit order, 8-colour fallback, none.
-#include "kiv/colour_map.h"
+#include "kiv/terminal/colour_map.h"
 
 #include <gtest/gtest.h>
 

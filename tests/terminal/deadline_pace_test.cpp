@@ -1,5 +1,5 @@
 // The typewriter's pauses keep their pace.
-#include "kiv/deadline_pace.h"
+#include "kiv/core/deadline_pace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The game's characters in the player's character set, or their stand-ins, and keys read in it.
-#include "kiv/terminal_charset.h"
+#include "kiv/terminal/terminal_charset.h"
 
 #include <gtest/gtest.h>
 

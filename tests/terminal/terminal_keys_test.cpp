@@ -1,5 +1,5 @@
 // What the terminal sends for the keys arrives as the game's key codes.
-#include "kiv/terminal_keys.h"
+#include "kiv/terminal/terminal_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The painter's bytes, as a terminal emulator shows them, give every cell asked for, a typed letter in its own bytes.
-#include "kiv/terminal_painter.h"
+#include "kiv/terminal/terminal_painter.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -10,8 +10,8 @@
 #include <random>
 
 #include "pty_terminal.h"
-#include "kiv/codepage.h"
-#include "kiv/terminal_charset.h"
+#include "kiv/core/codepage.h"
+#include "kiv/terminal/terminal_charset.h"
 
 namespace kiv {
 namespace {

@@ -1,5 +1,5 @@
 // Keys from the web page's keyboard arrive as the game's key codes.
-#include "kiv/web_keys.h"
+#include "kiv/web/web_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,21 @@
+// Writing a whole buffer to a file descriptor.
+#include "kiv/core/write_all.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace kiv {
+
+bool writeAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace kiv

@@ -1,0 +1,41 @@
+// The real terminal: draws the screen buffer through the terminal's terminfo
+// entry in the locale's characters, reads keys as the game's key codes, and
+// restores the terminal on every way out.
+#pragma once
+
+#include <memory>
+
+#include "kiv/core/device.h"
+
+namespace kiv {
+
+// True when both standard input and standard output are terminals.
+bool isInteractiveTerminal();
+
+class TerminalDevice : public Device {
+ public:
+  // Takes over the terminal: alternate screen, keys without echo, colours,
+  // signal handlers that restore it. Only one may exist at a time.
+  TerminalDevice();
+  // Gives the terminal back exactly as it was found; then, where the
+  // locale could not show the Turkish letters, says on standard error in one
+  // line how to see them.
+  ~TerminalDevice() override;
+  TerminalDevice(const TerminalDevice&) = delete;
+  TerminalDevice& operator=(const TerminalDevice&) = delete;
+
+  void present(const ScreenBuffer& screen) override;
+  int readKey() override;
+  bool keyWaiting() override;
+  void sleepMs(int ms) override;
+  void beep(int frequency, int ms) override;
+  std::int64_t calendarSecond() override;
+  void setTitle(const std::string& title) override;
+  void setCursorVisible(bool visible) override;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace kiv

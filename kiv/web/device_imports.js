@@ -1,0 +1,17 @@
+// The page's side of the game's device seam: the functions web_device.cpp
+// and app/web_main.cpp call, each handed on to the page (page.js).
+mergeInto(LibraryManager.library, {
+  thalvorine_show: function (chars, attrs, cursorX, cursorY, cursorVisible) {
+    var cells = 80 * 25;
+    Page.show(HEAPU16.subarray(chars >> 1, (chars >> 1) + cells), HEAPU8.subarray(attrs, attrs + cells),
+              cursorX, cursorY, cursorVisible);
+  },
+  thalvorine_wait_for_key__deps: ['$Asyncify'],
+  thalvorine_wait_for_key: function () {
+    return Asyncify.handleSleep(function (wakeUp) { Page.waitForKey(wakeUp); });
+  },
+  thalvorine_tone: function (frequency, ms, soundMs) { Page.tone(frequency, ms, soundMs); },
+  thalvorine_title: function (text) { document.title = UTF8ToString(text); },
+  thalvorine_keep_progress: function () { Page.keepProgress(); },
+  thalvorine_ended: function (status) { Page.ended(status); },
+});

@@ -1,0 +1,93 @@
+// The web page's console: the device seam over the page's script (web/device_imports.js).
+#include "kiv/web/web_device.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+#include <ctime>
+
+#include "kiv/core/codepage.h"
+#include "kiv/core/screen_buffer.h"
+#include "kiv/web/web_keys.h"
+
+// What the page's script does for the device.
+extern "C" {
+// Shows the window: kColumns × kVisibleRows characters (Unicode) and
+// attributes, the cursor at (x, y) of the window (y -1: not in it).
+void thalvorine_show(const std::uint16_t* chars, const std::uint8_t* attrs, int cursorX, int cursorY,
+                     int cursorVisible);
+// Returns when a key may have been pressed, the page running meanwhile.
+void thalvorine_wait_for_key();
+// Starts a tone of `frequency` Hz, sounding `soundMs` ms, asked for as `ms` ms.
+void thalvorine_tone(int frequency, int ms, int soundMs);
+void thalvorine_title(const char* utf8);
+// Keeps the progress file in the browser's storage if it has changed.
+void thalvorine_keep_progress();
+}
+
+namespace kiv {
+
+WebDevice::WebDevice(int speed, std::optional<std::int64_t> clockMs)
+    : speed_(std::max(1, speed)),
+      clockMs_(clockMs),
+      chars_(ScreenBuffer::kColumns * kVisibleRows, ' '),
+      attrs_(ScreenBuffer::kColumns * kVisibleRows, 0x07) {}
+
+int WebDevice::press(std::string_view keyName) {
+  const WebKey key = webKey(keyName);
+  for (int i = 0; i < key.count; ++i) keys_.push_back(key.codes[i]);
+  return key.count;
+}
+
+void WebDevice::present(const ScreenBuffer& screen) {
+  const int top = screen.viewTop(kVisibleRows);
+  for (int row = 0; row < kVisibleRows; ++row)
+    for (int x = 0; x < ScreenBuffer::kColumns; ++x) {
+      const Cell& cell = screen.at(x, top + row);
+      const std::size_t i = static_cast<std::size_t>(row * ScreenBuffer::kColumns + x);
+      chars_[i] = static_cast<std::uint16_t>(codepage::toUnicode(cell.ch));
+      attrs_[i] = static_cast<std::uint8_t>(cell.attr & 0xFF);
+    }
+  const int cursorRow = screen.cursorY() - top;
+  thalvorine_show(chars_.data(), attrs_.data(), screen.cursorX(),
+                  cursorRow >= 0 && cursorRow < kVisibleRows ? cursorRow : -1, cursorVisible_ ? 1 : 0);
+}
+
+int WebDevice::readKey() {
+  if (keys_.empty()) {
+    thalvorine_keep_progress();  // a save comes before the next question
+    while (keys_.empty()) thalvorine_wait_for_key();
+    pace_.restart();  // the player's time is not the typewriter's
+  }
+  const int code = keys_.front();
+  keys_.pop_front();
+  ++keysRead_;
+  return code;
+}
+
+void WebDevice::pause(int ms) {
+  if (clockMs_ && ms > 0) *clockMs_ += ms;
+  const auto deadline = pace_.deadline(DeadlinePace::Clock::now(), ms / speed_);
+  const std::chrono::duration<double, std::milli> left = deadline - DeadlinePace::Clock::now();
+  if (left.count() > 0) emscripten_sleep(static_cast<unsigned>(std::ceil(left.count())));
+}
+
+void WebDevice::sleepMs(int ms) { pause(ms); }
+
+void WebDevice::beep(int frequency, int ms) {
+  thalvorine_tone(frequency, ms, ms / speed_);
+  pause(ms);
+}
+
+std::int64_t WebDevice::calendarSecond() {
+  return clockMs_ ? *clockMs_ / 1000 : static_cast<std::int64_t>(std::time(nullptr));
+}
+
+void WebDevice::setTitle(const std::string& title) {
+  std::string utf8;
+  for (char c : title) codepage::appendUtf8(utf8, codepage::toUnicode(static_cast<unsigned char>(c)));
+  thalvorine_title(utf8.c_str());
+}
+
+}  // namespace kiv

@@ -1,0 +1,62 @@
+// The console in a web page: the game's window drawn into the page, keys
+// from the page's keyboard, pauses that leave the page running, and the
+// beeps as tones. Built for the browser only (Emscripten with ASYNCIFY).
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kiv/core/deadline_pace.h"
+#include "kiv/core/device.h"
+
+namespace kiv {
+
+class WebDevice : public Device {
+ public:
+  // The rows of the buffer the page shows, from the window's top.
+  static constexpr int kVisibleRows = 25;
+
+  // `speed` (1 or more) divides every pause and tone: 1 plays at the real
+  // pace. Without `clockMs` the calendar is the browser's clock; with it, a
+  // recording's clock: it starts at `clockMs` and moves only by the pauses
+  // and tones the game asks for (at their full length), as on the virtual
+  // console that replays recordings, so that the game's chances come out the
+  // same.
+  explicit WebDevice(int speed = 1, std::optional<std::int64_t> clockMs = std::nullopt);
+
+  // Hands on one key the page's keyboard gave, named as the browser names it
+  // (KeyboardEvent.key). Returns how many key codes it became: 0 for a key
+  // the game has no code for, which the page then leaves to the browser.
+  int press(std::string_view keyName);
+  // How many key codes the game has read so far.
+  int keysRead() const { return keysRead_; }
+
+  void present(const ScreenBuffer& screen) override;
+  // Waits, with the page running, until the player presses a key.
+  int readKey() override;
+  bool keyWaiting() override { return !keys_.empty(); }
+  void sleepMs(int ms) override;
+  void beep(int frequency, int ms) override;
+  std::int64_t calendarSecond() override;
+  void setTitle(const std::string& title) override;
+  void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
+
+ private:
+  // Pauses to the deadline chain: `ms` / speed from the previous deadline.
+  void pause(int ms);
+
+  int speed_;
+  std::optional<std::int64_t> clockMs_;
+  DeadlinePace pace_;
+  std::deque<int> keys_;
+  int keysRead_ = 0;
+  bool cursorVisible_ = true;
+  std::vector<std::uint16_t> chars_;  // the window's characters, row by row
+  std::vector<std::uint8_t> attrs_;   // and their attributes
+};
+
+}  // namespace kiv
