@@ -23,6 +23,16 @@ TEST_F(Language, TakesTheFirstTextOfEachPathIntoItsOwnString) {
     EXPECT_EQ(*string.text, special.count(string.path) ? special.at(string.path) : string.path);
 }
 
+TEST_F(Language, OnlyTheFirstElementOfANameIsSearchedEvenWhenALaterOneHoldsThePath) {
+  folder.write("tr.lng",
+               "<Other><Order>K</Order></Other><Other><Order>L</Order><Pockets>CEPLER</Pockets></Other>"
+               "<Pockets><TypePockets><T1>a</T1></TypePockets><TypePockets><T2>b</T2></TypePockets></Pockets>");
+  Pockets = "stale";
+  initialize();
+  EXPECT_EQ(screenText(), "");
+  EXPECT_EQ(Order + "|" + Pockets + "|" + TypePockets[0] + "|" + TypePockets[1], "K||a|");
+}
+
 TEST_F(Language, AMissingOrMalformedFileIsReportedAndWhatWasReadBeforeTheErrorKept) {
   TooManyWrongCommands[2] = "stale";
   initialize();

@@ -119,4 +119,14 @@ TEST_F(WorldCheck, ObjectsOfOneRoomNeedNamesOfTheirOwnAndAnEmptyWatchWordIsTyped
                           ": objects 1 and 2 are both called \"OBJECT1\" here: typing it opens only the first\n");
 }
 
+TEST_F(WorldCheck, ALaterElementOfANameTheGameReadsIsAFaultAtItsLine) {
+  const std::string language = folder.read("tr.lng");
+  folder.write("tr.lng", language + "<Other><Pockets>CEP</Pockets></Other><Buttons><Yes/></Buttons><Stray/><Stray/>\n");
+  const std::string line = std::to_string(std::count(language.begin(), language.end(), '\n') + 1);
+  EXPECT_EQ(report(), "tr.lng:" + line + ": a later <Buttons> is ignored: the game reads only the first, on line " +
+                          std::to_string(world.lineOf("tr.lng", "Buttons")) + "\n" + "tr.lng:" + line +
+                          ": a later <Other> is ignored: the game reads only the first, on line " +
+                          std::to_string(world.lineOf("tr.lng", "Other")) + "\n");
+}
+
 }  // namespace
