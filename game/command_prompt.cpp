@@ -10,10 +10,6 @@
 
 namespace {
 
-// Where the search for a typed word stands; a prompt resumed after a screen
-// that named no next one goes on from here.
-enum SearchStep { kSearchContents = 0, kSearchLeftItems = 1, kWrongCommand = 2 };
-
 void hint(const std::string& text) { narrate(text, 500); }
 
 void namesBetweenHints(RoomCode room) {
@@ -21,10 +17,11 @@ void namesBetweenHints(RoomCode room) {
        kiv::linefeed(1));
 }
 
-Next openObject(RoomCode room, int object, SearchStep resumeWith) {
+// The object's screen; if a screen after it goes back to its opener, the
+// search for the word goes on at `resumeWith`.
+Next openObject(RoomCode room, ObjectCode object, PromptStep resumeWith) {
   yapilanhatasayisi = 0;
-  rememberPrompt(room, resumeWith);
-  return goTo<ShowObject>(room, ObjectCode{object}, true, true);
+  return goTo<ShowObject>(room, object, true, true).openingFrom(goTo<resumePrompt>(room, resumeWith));
 }
 
 Next wrongCommand(RoomCode room) {
@@ -54,23 +51,24 @@ Next wrongCommand(RoomCode room) {
 }  // namespace
 
 Next komutisteme(RoomCode room) {
-  if (!get(stringimiz)) return goTo<menuler>(Menu::Exit, true);
+  if (!get(stringimiz)) return goTo<menuler>(TitleScreen::Exit, true);
   if (stringimiz == Pockets) return goTo<ShowPocket>(room);
-  return resumePrompt(room, kSearchContents);
+  return resumePrompt(room, PromptStep::Contents);
 }
 
-Next resumePrompt(RoomCode code, int step) {
+Next resumePrompt(RoomCode code, PromptStep step) {
   rooms& room = oda[code];
-  if (step <= kSearchContents) {
-    for (int slot = 0; slot < 10; ++slot) {
-      const int object = room.getContents(slot);
-      if (object != 0 && stringimiz == esya[object].getName()) return openObject(code, object, kSearchLeftItems);
+  if (step == PromptStep::Contents) {
+    for (int slot = 0; slot < kContentSlots; ++slot) {
+      const ObjectCode object = room.getContents(slot);
+      if (object != kNoObject && stringimiz == esya[object].getName())
+        return openObject(code, object, PromptStep::LeftItems);
     }
   }
-  if (step <= kSearchLeftItems) {
+  if (step != PromptStep::WrongCommand) {
     for (int i = 0; i < room.getNumberOfLeftItems(); ++i) {
-      const int object = room.getLeftItem(i);
-      if (stringimiz == esya[object].getName()) return openObject(code, object, kWrongCommand);
+      const ObjectCode object = room.getLeftItem(i);
+      if (stringimiz == esya[object].getName()) return openObject(code, object, PromptStep::WrongCommand);
     }
   }
   return wrongCommand(code);

@@ -16,6 +16,7 @@
 
 #include "game/game_state.h"
 #include "game/narration.h"
+#include "game/version.h"
 #include "kiv/core/write_all.h"
 
 namespace {
@@ -139,7 +140,7 @@ void initialize_gamedat(const char* filename) {
   if (!problem.empty()) reportFileProblem("There are some problems with the game state file : ", problem);
   if (read == Read::Missing) {  // a complete file from the start: no runs yet, this game's version
     game.append_child("RunningTime").text().set(0);
-    game.append_child("version").text().set(THALVORINE_VERSION);
+    game.append_child("version").text().set(kGameVersion);
   }
   RunningTime = counterOf(game.child("RunningTime").child_value());
   version = std::string("v") + game.child("version").child_value();

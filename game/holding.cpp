@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/narration.h"
 #include "game/screens.h"
+#include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
 
 Next ElinealBirakCik(ObjectCode code, RoomCode room) {
@@ -21,7 +22,7 @@ Next ElinealBirakCik(ObjectCode code, RoomCode room) {
     case 1:
       newScreen();
       if (held) {
-        narrate(kiv::linefeed(1) + "  " + object.getPickingUpText(kiv::Random(0, 2)));
+        narrate(kiv::linefeed(1) + "  " + pickVariant(object.getPickingUpTexts()));
         elindekiesya = kNoObject;
         return goTo<ShowPocket>(room);
       }
@@ -30,11 +31,11 @@ Next ElinealBirakCik(ObjectCode code, RoomCode room) {
       narrate(kiv::linefeed(1) + object.getTookIntoHandsText());
       return goTo<ShowRoom>(room, false);
     case 2:
-      oda[room].addLeftItem(indexOf(code));
-      inventory.removeItem(indexOf(code));
+      oda[room].addLeftItem(code);
+      inventory.removeItem(code);
       if (held) elindekiesya = kNoObject;  // what lies on the floor is not in hand
       newScreen();
-      narrate(kiv::linefeed(1) + "  " + object.getWhenYouLeaveText(kiv::Random(0, 2)));
+      narrate(kiv::linefeed(1) + "  " + pickVariant(object.getWhenYouLeaveTexts()));
       return goTo<ShowRoom>(room, false);
     case 3:
       return goTo<ShowPocket>(room);

@@ -6,7 +6,7 @@
 inventory::inventory() = default;
 inventory::~inventory() = default;
 
-void inventory::removeItem(int ObjectNumber) {
-  auto it = std::find(inventories.begin(), inventories.end(), ObjectNumber);
+void inventory::removeItem(ObjectCode object) {
+  auto it = std::find(inventories.begin(), inventories.end(), object);
   if (it != inventories.end()) inventories.erase(it);
 }

@@ -4,18 +4,20 @@
 
 #include <vector>
 
+#include "game/codes.h"
+
 class inventory {
  public:
   inventory();
   ~inventory();
 
   int getNumberOfItems() { return static_cast<int>(inventories.size()); }
-  int getItem(int index) { return inventories[index]; }
-  void addItem(int ObjectNumber) { inventories.push_back(ObjectNumber); }
-  // Removes one entry equal to `ObjectNumber`, keeping the order of the
-  // rest; nothing if there is none.
-  void removeItem(int ObjectNumber);
+  ObjectCode getItem(int index) { return inventories[index]; }
+  void addItem(ObjectCode object) { inventories.push_back(object); }
+  // Removes one entry equal to `object`, keeping the order of the rest;
+  // nothing if there is none.
+  void removeItem(ObjectCode object);
 
  private:
-  std::vector<int> inventories;
+  std::vector<ObjectCode> inventories;
 };

@@ -5,6 +5,7 @@
 #include "game/game_state.h"
 #include "game/narration.h"
 #include "game/screens.h"
+#include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
 
 namespace {
@@ -19,12 +20,12 @@ void refusal(const char* text) {
 Next pickUp(ObjectCode object, RoomCode room) {
   newScreen();
   if (PickUp(object, room)) {
-    const int t = kiv::Random(0, 4);
-    const int p = kiv::Random(0, 2);
-    narrate(kiv::linefeed(1) + "  " + esya[object].getPickingUpText(p) + kiv::linefeed(2) + "  " +
-            ObjectsInYourPockets + inventory_list() + kiv::linefeed(2) + "  " + TypePockets[t]);
+    const std::string& typePockets = pickVariant(TypePockets);
+    const char* pickedUp = pickVariant(esya[object].getPickingUpTexts());
+    narrate(kiv::linefeed(1) + "  " + pickedUp + kiv::linefeed(2) + "  " + ObjectsInYourPockets + inventory_list() +
+            kiv::linefeed(2) + "  " + typePockets);
   } else {
-    narrate(PocketsAreFullTexts[kiv::Random(0, 4)] + kiv::linefeed(1) + inventory_list());
+    narrate(pickVariant(PocketsAreFullTexts) + kiv::linefeed(1) + inventory_list());
   }
   return goTo<ShowRoom>(gunceloda, false);
 }
@@ -36,7 +37,7 @@ Next ShowObject(RoomCode room, ObjectCode object, bool kullanalcik, bool BGReset
   oda[room].title_page();
   esya[object].title_page();
   show(kiv::linefeed(1));
-  narrate(esya[object].getExamineText(kiv::Random(0, 4)), 1000);
+  narrate(pickVariant(esya[object].getExamineTexts()), 1000);
   if (kullanalcik) return goTo<kullanalcikismenusu>(object, room);
   return goTo<ElinealBirakCik>(object, room);
 }
@@ -55,11 +56,11 @@ Next kullanalcikismenusu(ObjectCode code, RoomCode room) {
   switch (usetakequit_menu.draw()) {
     case 1:
       if (object.getCanInteract()) return goTo<kullan>(code, room);
-      refusal(object.getActivatingText(kiv::Random(0, 2)));
+      refusal(pickVariant(object.getActivatingTexts()));
       return goTo<ShowObject>(room, code, true, false);
     case 2:
       if (object.getCanPickUp()) return pickUp(code, room);
-      refusal(object.getPickingUpText(kiv::Random(0, 2)));
+      refusal(pickVariant(object.getPickingUpTexts()));
       return goTo<ShowRoom>(gunceloda, false);
     default:
       return goTo<ShowRoom>(room, true);

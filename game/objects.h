@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/codes.h"
 #include "game/record_fields.h"
 
 class objects {
@@ -35,13 +36,21 @@ class objects {
   char* getTakeIntoHandsTitle() { return TakeIntoHandsTitle; }
   char* getTookIntoHandsText() { return TookIntoHandsText; }
   char* getPutIntoPocketsText() { return PutIntoPocketsText; }
+  // Every variant of a text, for pickVariant.
+  const auto& getDescriptions() { return Description; }
+  const auto& getExamineTexts() { return ExamineText; }
+  const auto& getPickingUpTexts() { return PickingUpText; }
+  const auto& getActivatingTexts() { return ActivatingText; }
+  const auto& getDeactivatingTexts() { return DeactivatingText; }
+  const auto& getWhenYouLeaveTexts() { return WhenYouLeaveText; }
+  const auto& getLeftDescriptions() { return LeftDescription; }
   char* getUnableToCombineText(int array) { return UnableToCombineText[array]; }
   char* getCombinationText(int array) { return CombinationText[array]; }
   char* getPassivationTitle() { return PassivationTitle; }
   char* getInteractionWithAnotherObjectText(int array) { return InteractionWithAnotherObjectText[array]; }
-  int getObjectToInteract() { return ObjectToInteract; }
-  int getObjectToCombine() { return ObjectToCombine; }
-  int getNewObjectAfterCombination() { return NewObjectAfterCombination; }
+  ObjectCode getObjectToInteract() { return ObjectCode{ObjectToInteract}; }
+  ObjectCode getObjectToCombine() { return ObjectCode{ObjectToCombine}; }
+  ObjectCode getNewObjectAfterCombination() { return ObjectCode{NewObjectAfterCombination}; }
 
   // Walks every field in the order the document holds them (record_fields.h).
   template <class Visitor>

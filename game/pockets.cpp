@@ -7,6 +7,7 @@
 #include "game/narration.h"
 #include "game/pictures.h"
 #include "game/screens.h"
+#include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
 
 namespace {
@@ -16,9 +17,9 @@ constexpr int kMenuButtons = 5;
 
 bool PickUp(ObjectCode object, RoomCode room) {
   if (inventory.getNumberOfItems() >= kCapacity) return false;
-  inventory.addItem(indexOf(object));
-  oda[room].DeleteObject(indexOf(object));
-  oda[room].removeLeftItem(indexOf(object));
+  inventory.addItem(object);
+  oda[room].DeleteObject(object);
+  oda[room].removeLeftItem(object);
   return true;
 }
 
@@ -34,11 +35,11 @@ std::string inventory_list() {
 Next ShowPocket(RoomCode room) {
   newScreen();
   if (inventory.getNumberOfItems() == 0) {
-    narrate(kiv::linefeed(1) + "  " + PocketsAreEmptyTexts[kiv::Random(0, 2)]);
+    narrate(kiv::linefeed(1) + "  " + pickVariant(PocketsAreEmptyTexts));
     return goTo<ShowRoom>(room, false);
   }
   oda[room].title_page();
-  narrate(kiv::linefeed(1) + "  " + PocketDescriptions[kiv::Random(0, 9)]);
+  narrate(kiv::linefeed(1) + "  " + pickVariant(PocketDescriptions));
   std::string picture = kiv::linefeed(2);
   for (std::size_t row = 0; row < kPocketPicture.size(); ++row) {
     if (row > 0) picture += '\n';
@@ -49,7 +50,7 @@ Next ShowPocket(RoomCode room) {
 }
 
 Next inventorymenu(RoomCode room) {
-  int objeler[kCapacity] = {};
+  ObjectCode objeler[kCapacity] = {};
   inventory_menu.initialize(true, kSelectedButton, kUnselectedButton);
   int xposiyon = 12;
   const int count = std::min(inventory.getNumberOfItems(), kCapacity);
@@ -60,6 +61,6 @@ Next inventorymenu(RoomCode room) {
   }
   const int input = inventory_menu.draw();
   if (input >= 1 && input <= std::min(count, kMenuButtons))
-    return goTo<ShowObject>(room, ObjectCode{objeler[input - 1]}, false, true);
+    return goTo<ShowObject>(room, objeler[input - 1], false, true);
   return goTo<ShowRoom>(room, true);
 }

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/narration.h"
 #include "game/screens.h"
+#include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
 
 Next ShowRoom(RoomCode code, bool BGReset) {
@@ -12,7 +13,7 @@ Next ShowRoom(RoomCode code, bool BGReset) {
   rooms& room = oda[code];
   room.title_page();
   std::string odametnimiz =
-      room.getIsThatDark() ? room.getDescriptionWhileDark(kiv::Random(0, 4)) : room.getDescription(kiv::Random(0, 4));
+      pickVariant(room.getIsThatDark() ? room.getDescriptionsWhileDark() : room.getDescriptions());
   if (elindekiesya != kNoObject)
     odametnimiz += "  Elinde tuttugun obje : " + kiv::CharToString(esya[elindekiesya].getName()) + ". ";
   odametnimiz += esyalarilistele(code);
@@ -28,9 +29,9 @@ template <class Visit>
 void forVisibleObjects(RoomCode code, Visit visit) {
   rooms& room = oda[code];
   const bool dark = room.getIsThatDark();
-  for (int slot = 0; slot < 10; ++slot) {
-    const int code = dark ? room.getContentsWhileDark(slot) : room.getContents(slot);
-    if (code != 0) visit(code);
+  for (int slot = 0; slot < kContentSlots; ++slot) {
+    const ObjectCode object = dark ? room.getContentsWhileDark(slot) : room.getContents(slot);
+    if (object != kNoObject) visit(object);
   }
 }
 
@@ -38,13 +39,13 @@ void forVisibleObjects(RoomCode code, Visit visit) {
 
 std::string esyalarilistele(RoomCode code) {
   std::string esyayazimiz;
-  forVisibleObjects(code, [&](int object) {
-    const std::string gecici = esya[object].getDescription(kiv::Random(0, 4));
+  forVisibleObjects(code, [&](ObjectCode object) {
+    const std::string gecici = pickVariant(esya[object].getDescriptions());
     esyayazimiz += " " + gecici;
   });
   rooms& room = oda[code];
   for (int i = 0; i < room.getNumberOfLeftItems(); ++i) {
-    const std::string gecici = esya[room.getLeftItem(i)].getLeftDescription(kiv::Random(0, 2));
+    const std::string gecici = pickVariant(esya[room.getLeftItem(i)].getLeftDescriptions());
     esyayazimiz += " " + gecici;
   }
   return esyayazimiz;
@@ -52,6 +53,6 @@ std::string esyalarilistele(RoomCode code) {
 
 std::string esyaisimsirala(RoomCode code) {
   std::string esyayazimiz;
-  forVisibleObjects(code, [&](int object) { esyayazimiz += std::string(" ") + esya[object].getName(); });
+  forVisibleObjects(code, [&](ObjectCode object) { esyayazimiz += std::string(" ") + esya[object].getName(); });
   return esyayazimiz;
 }

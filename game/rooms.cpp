@@ -19,19 +19,19 @@ void rooms::title_page() {
   drawTitleBox(Name, {kiv::linefeed(2), "   ", 75, 27, std::string(80, '\xDB')});
 }
 
-void rooms::DeleteObject(int ObjectCode) {
-  std::replace(std::begin(Contents), std::end(Contents), ObjectCode, 0);
-  std::replace(std::begin(ContentsWhileDark), std::end(ContentsWhileDark), ObjectCode, 0);
+void rooms::DeleteObject(ObjectCode object) {
+  std::replace(std::begin(Contents), std::end(Contents), indexOf(object), 0);
+  std::replace(std::begin(ContentsWhileDark), std::end(ContentsWhileDark), indexOf(object), 0);
 }
 
-bool rooms::AddObject(int ObjectCode) {
+bool rooms::AddObject(ObjectCode object) {
   int* slot = std::find(std::begin(Contents), std::end(Contents), 0);
   if (slot == std::end(Contents)) return false;
-  *slot = ObjectCode;
+  *slot = indexOf(object);
   return true;
 }
 
-void rooms::removeLeftItem(int ObjectNumber) {
-  auto it = std::find(LeftItems.begin(), LeftItems.end(), ObjectNumber);
+void rooms::removeLeftItem(ObjectCode object) {
+  auto it = std::find(LeftItems.begin(), LeftItems.end(), object);
   if (it != LeftItems.end()) LeftItems.erase(it);
 }

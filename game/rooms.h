@@ -2,9 +2,14 @@
 #pragma once
 
 #include <string>
-
-#include "game/record_fields.h"
 #include <vector>
+
+#include "game/codes.h"
+#include "game/record_fields.h"
+
+// The slots of a room's contents (lit and dark), and of its links.
+constexpr int kContentSlots = 10;
+constexpr int kLinkSlots = 10;
 
 class rooms {
  public:
@@ -18,28 +23,30 @@ class rooms {
   // Draws the room's name in its box at columns 27 to 51 on a bar of 80
   // blocks, from the cursor's row; the next text starts 8 rows further down.
   void title_page();
-  // Empties every slot of the lit and the dark contents holding `ObjectCode`.
-  void DeleteObject(int ObjectCode);
-  // Puts `ObjectCode` into the first empty slot of the lit contents; false if
-  // all ten are taken.
-  bool AddObject(int ObjectCode);
+  // Empties every slot of the lit and the dark contents holding `object`.
+  void DeleteObject(ObjectCode object);
+  // Puts `object` into the first empty slot of the lit contents; false if
+  // all are taken.
+  bool AddObject(ObjectCode object);
 
   const char* getName() { return Name; }
   char* getDescription(int array) { return Description[array]; }
   char* getDescriptionWhileDark(int array) { return DescriptionWhileDark[array]; }
+  const auto& getDescriptions() { return Description; }
+  const auto& getDescriptionsWhileDark() { return DescriptionWhileDark; }
   char* getDescriptionWhileLocked(int array) { return DescriptionWhileLocked[array]; }
   char* getLinkedDescription(int array) { return LinkedDescription[array]; }
   bool getIsThatLocked() { return IsThatLocked; }
   bool getIsThatDark() { return IsThatDark; }
-  int getContents(int array) { return Contents[array]; }
-  int getContentsWhileDark(int array) { return ContentsWhileDark[array]; }
-  int getLink(int array) { return Links[array]; }
+  ObjectCode getContents(int slot) { return ObjectCode{Contents[slot]}; }
+  ObjectCode getContentsWhileDark(int slot) { return ObjectCode{ContentsWhileDark[slot]}; }
+  RoomCode getLink(int slot) { return RoomCode{Links[slot]}; }
   void setIsThatDark(bool value) { IsThatDark = value; }
   int getNumberOfLeftItems() { return static_cast<int>(LeftItems.size()); }
-  int getLeftItem(int index) { return LeftItems[index]; }
-  void addLeftItem(int ObjectNumber) { LeftItems.push_back(ObjectNumber); }
-  // Removes one entry equal to `ObjectNumber` from the left items, if any.
-  void removeLeftItem(int ObjectNumber);
+  ObjectCode getLeftItem(int index) { return LeftItems[index]; }
+  void addLeftItem(ObjectCode object) { LeftItems.push_back(object); }
+  // Removes one entry equal to `object` from the left items, if any.
+  void removeLeftItem(ObjectCode object);
 
   // Walks every field in the order the document holds them (record_fields.h).
   template <class Visitor>
@@ -64,9 +71,9 @@ class rooms {
   char DescriptionWhileLocked[5][kTextKeep] = {};
   bool IsThatLocked = false;
   bool IsThatDark = false;
-  int Contents[10] = {};
-  int ContentsWhileDark[10] = {};
-  int Links[10] = {};
+  int Contents[kContentSlots] = {};
+  int ContentsWhileDark[kContentSlots] = {};
+  int Links[kLinkSlots] = {};
   char LinkedDescription[5][kTextKeep] = {};
-  std::vector<int> LeftItems;
+  std::vector<ObjectCode> LeftItems;
 };

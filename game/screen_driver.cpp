@@ -1,37 +1,41 @@
 // The loop that runs the screens.
 #include "game/screen_driver.h"
 
-#include "game/screens.h"
-
-namespace {
-PromptResume g_resume;
+Next Next::openingFrom(const Next& opener) const {
+  Next next = *this;
+  next.opener_ = opener.call_;
+  return next;
 }
 
 Next endProgram(int status) {
   Next next;
-  next.ends = true;
-  next.status = status;
+  next.status_ = status;
   return next;
 }
 
-Next noScreen() { return Next{}; }
-
-void rememberPrompt(RoomCode room, int step) { g_resume = {true, room, step}; }
-
-PromptResume promptToResume() { return g_resume; }
+Next backToOpener() {
+  Next next;
+  next.kind_ = Next::Kind::BackToOpener;
+  return next;
+}
 
 int runScreens(Next next) {
-  g_resume = {};
+  std::optional<Next::Call> opener;
   for (;;) {
-    if (next.ends) return next.status;
-    if (next.run != nullptr) {
-      next = next.run(next.args);
-    } else if (g_resume.set) {
-      const PromptResume resume = g_resume;
-      g_resume = {};
-      next = resumePrompt(resume.room, resume.step);
-    } else {
-      return -1;
+    if (next.opener_) opener = next.opener_;
+    switch (next.kind_) {
+      case Next::Kind::End:
+        return next.status_;
+      case Next::Kind::Screen:
+        next = next.call_.run(next.call_.arguments);
+        break;
+      case Next::Kind::BackToOpener: {
+        if (!opener) return -1;
+        const Next::Call call = *opener;
+        opener.reset();
+        next = call.run(call.arguments);
+        break;
+      }
     }
   }
 }

@@ -2,65 +2,68 @@
 // runs them, so a game of any length runs in constant memory.
 #pragma once
 
-#include <cstddef>
-#include <utility>
+#include <optional>
+#include <tuple>
 
-#include "game/codes.h"
+#include "game/screen_arguments.h"
 
-// The next screen to run, with its arguments; or the end of the program;
-// or no screen at all, which resumes the command prompt that came last.
-struct Next {
-  Next (*run)(const int* args) = nullptr;
-  int args[4] = {};
-  bool ends = false;
-  int status = 0;
+// Where play goes after a screen: the next screen with its arguments, back
+// to the screen that opened this one, or the end of the program.
+class Next {
+ public:
+  // The screen to run when a later screen returns `backToOpener()`; this one
+  // still runs first. It stands until a later screen names another.
+  Next openingFrom(const Next& opener) const;
+
+ private:
+  template <auto Screen>
+  friend struct ScreenCall;
+  friend Next endProgram(int status);
+  friend Next backToOpener();
+  friend int runScreens(Next first);
+
+  enum class Kind { Screen, BackToOpener, End };
+  struct Call {
+    Next (*run)(const ScreenArguments&) = nullptr;
+    ScreenArguments arguments;
+  };
+
+  Kind kind_ = Kind::End;
+  Call call_;
+  std::optional<Call> opener_;
+  int status_ = 0;
 };
 
-namespace screen_driver_detail {
+// Calls a screen with the arguments it was named with.
 template <auto Screen>
-struct Call;
+struct ScreenCall;
 template <class... P, Next (*Screen)(P...)>
-struct Call<Screen> {
-  static_assert(sizeof...(P) <= 4, "a screen takes at most four arguments");
-  static Next run(const int* args) { return invoke(args, std::index_sequence_for<P...>{}); }
-  template <std::size_t... I>
-  static Next invoke(const int* args, std::index_sequence<I...>) {
-    return Screen(static_cast<P>(args[I])...);
-  }
+struct ScreenCall<Screen> {
+  using Arguments = std::tuple<P...>;
+  static_assert(IsScreenArgumentList<Arguments>::value, "add this screen's argument list to ScreenArguments");
+
+  static Next run(const ScreenArguments& arguments) { return std::apply(Screen, std::get<Arguments>(arguments)); }
   // Takes exactly the screen's own parameter types: a room code where an
   // object code belongs (or a plain number for either) does not compile.
-  static Next make(P... args) {
+  static Next make(P... arguments) {
     Next next;
-    next.run = &run;
-    const int values[] = {static_cast<int>(args)..., 0};
-    for (std::size_t i = 0; i < sizeof...(P); ++i) next.args[i] = values[i];
+    next.kind_ = Next::Kind::Screen;
+    next.call_ = {&run, Arguments(arguments...)};
     return next;
   }
 };
-}  // namespace screen_driver_detail
 
 // `return goTo<ShowRoom>(room, false);` names the screen that follows.
 template <auto Screen, class... A>
-Next goTo(A... args) {
-  return screen_driver_detail::Call<Screen>::make(args...);
+Next goTo(A... arguments) {
+  return ScreenCall<Screen>::make(arguments...);
 }
 
 // The program ends with `status`.
 Next endProgram(int status);
-// No next screen: the command prompt that came last resumes.
-Next noScreen();
-
-// Where the command prompt that came last goes on if a screen after it
-// names no next screen: the room it stands under, and the step of its
-// search to resume with.
-struct PromptResume {
-  bool set = false;
-  RoomCode room = kNoRoom;
-  int step = 0;
-};
-void rememberPrompt(RoomCode room, int step);
-PromptResume promptToResume();
+// Play goes back to the screen that opened this one (see openingFrom).
+Next backToOpener();
 
 // Runs screens from `first` until one ends the program; returns its status.
-// If a screen names no next screen and no prompt can resume, returns -1.
+// If a screen goes back to its opener where none was named, returns -1.
 int runScreens(Next first);

@@ -14,8 +14,7 @@ inline constexpr const char* kGameTitle = "Thalvorine";
 void newScreen();
 
 // The screens around the game.
-enum class Menu { Start, Main, Help, Exit };
-Next menuler(Menu menu, bool BGReset);
+Next menuler(TitleScreen screen, bool BGReset);
 
 // The opening sequence of a new game, ending in room 1.
 Next puzzle1();
@@ -33,17 +32,17 @@ std::string esyaisimsirala(RoomCode room);
 // Reads one word under the room and hands over to the pockets, an object,
 // or the room again with hints.
 Next komutisteme(RoomCode room);
-// The prompt going on with the same word after a screen named no next one:
-// `step` is where its search for the word stood.
-Next resumePrompt(RoomCode room, int step);
+// The prompt going on with the same word when a screen it opened goes back
+// to it: `step` is where its search for the word goes on.
+Next resumePrompt(RoomCode room, PromptStep step);
 
 // The object screen: the room's and the object's title boxes and an examine
 // text, then the action menu (`kullanalcik`) or the holding menu.
 Next ShowObject(RoomCode room, ObjectCode object, bool kullanalcik, bool BGReset);
 // Use, pick up, back.
 Next kullanalcikismenusu(ObjectCode object, RoomCode room);
-// Using an object: the game's fixed rules. Names no next screen for a pair
-// of object and room without a rule.
+// Using an object: the game's fixed rules. For a pair of object and room
+// without a rule, back to the prompt that opened the object.
 Next kullan(ObjectCode object, RoomCode room);
 // Take into hands (or put back), leave here, back.
 Next ElinealBirakCik(ObjectCode object, RoomCode room);

@@ -21,7 +21,7 @@ int mainLoop() {
   while (gunceloda != kNoRoom) {
     if (gunceloda != kMainMenuDue) return 0;  // nothing else to run: leave rather than spin
     kiv::yaz(kiv::linefeed(5) + EpilepsyWarning, false, 0, 3000, "", 100);
-    const int status = runScreens(goTo<menuler>(Menu::Start, true));
+    const int status = runScreens(goTo<menuler>(TitleScreen::Start, true));
     if (status >= 0) return status;
   }
   return 0;

@@ -7,6 +7,7 @@
 #include "game/narration.h"
 #include "game/pictures.h"
 #include "game/screens.h"
+#include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
 
 namespace {
@@ -21,20 +22,20 @@ Next startScreen(bool BGReset) {
   if (BGReset) newScreen();
   if (RunningTime != 0) {
     saveRunCounter();
-    return goTo<menuler>(Menu::Main, true);
+    return goTo<menuler>(TitleScreen::Main, true);
   }
   kiv::yaz(kiv::linefeed(1) + Introduction, false, 0, 2000, "", 75);
   show(blanks(4) + TypeWatch);
-  if (!get(stringimiz)) return goTo<menuler>(Menu::Exit, true);
+  if (!get(stringimiz)) return goTo<menuler>(TitleScreen::Exit, true);
   kiv::screen().write("1");
   if (stringimiz == Watch) {
     saveRunCounter();
-    return goTo<menuler>(Menu::Main, true);
+    return goTo<menuler>(TitleScreen::Main, true);
   }
   newScreen();
   show(kiv::linefeed(1));
-  narrate(" " + DontYouWannaWatchTexts[kiv::Random(0, 2)]);
-  return goTo<menuler>(Menu::Start, false);
+  narrate(" " + pickVariant(DontYouWannaWatchTexts));
+  return goTo<menuler>(TitleScreen::Start, false);
 }
 
 Next mainMenu(bool BGReset) {
@@ -54,9 +55,9 @@ Next mainMenu(bool BGReset) {
     case 1:
       return goTo<puzzle1>();
     case 2:
-      return goTo<menuler>(Menu::Help, true);
+      return goTo<menuler>(TitleScreen::Help, true);
     default:
-      return goTo<menuler>(Menu::Exit, true);
+      return goTo<menuler>(TitleScreen::Exit, true);
   }
 }
 
@@ -65,19 +66,18 @@ Next helpScreen(bool BGReset) {
   show(kiv::linefeed(3) + titleLine() + kiv::linefeed(2) + blanks(34) + "--" + MainMenuButtons_Help + "--" +
        kiv::linefeed(3) + HelpScreen + kiv::linefeed(1));
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
-  return goTo<menuler>(Menu::Main, true);
+  return goTo<menuler>(TitleScreen::Main, true);
 }
 
 Next exitScreen(bool BGReset) {
   if (BGReset) newScreen();
-  const int k = kiv::Random(0, 4);
-  show(kiv::linefeed(5) + titleLine() + kiv::linefeed(4) + kLead + ExitTexts[k]);
+  show(kiv::linefeed(5) + titleLine() + kiv::linefeed(4) + kLead + pickVariant(ExitTexts));
   const int y = kiv::getCursorPosY();
   yesorno_menu.initialize(false, kSelectedButton, kUnselectedButton);
   yesorno_menu.add_button(str_Yes, 28, y + 2);
   yesorno_menu.add_button(str_No, 38 + static_cast<int>(str_Yes.size()), y + 2);
   if (yesorno_menu.draw() == 1) return endProgram(1);
-  return goTo<menuler>(Menu::Main, true);
+  return goTo<menuler>(TitleScreen::Main, true);
 }
 
 }  // namespace
@@ -87,16 +87,16 @@ void newScreen() {
   kiv::Clear();
 }
 
-Next menuler(Menu menu, bool BGReset) {
-  switch (menu) {
-    case Menu::Start:
+Next menuler(TitleScreen screen, bool BGReset) {
+  switch (screen) {
+    case TitleScreen::Start:
       return startScreen(BGReset);
-    case Menu::Main:
+    case TitleScreen::Main:
       return mainMenu(BGReset);
-    case Menu::Help:
+    case TitleScreen::Help:
       return helpScreen(BGReset);
-    case Menu::Exit:
-      return exitScreen(BGReset);
+    case TitleScreen::Exit:
+      break;
   }
-  return noScreen();
+  return exitScreen(BGReset);
 }

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/narration.h"
 #include "game/screens.h"
+#include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
 
 namespace {
@@ -15,7 +16,7 @@ void tell(const char* text) { narrate(text, 3000); }
 Next switchLight(ObjectCode switchUsed, RoomCode room) {
   objects& light = esya[switchUsed];
   const bool wasOn = light.getIsThatActive();
-  tell(wasOn ? light.getDeactivatingText(kiv::Random(0, 2)) : light.getActivatingText(kiv::Random(0, 2)));
+  tell(pickVariant(wasOn ? light.getDeactivatingTexts() : light.getActivatingTexts()));
   oda[room].setIsThatDark(wasOn);
   light.setIsThatActive(!wasOn);
   return goTo<ShowRoom>(room, false);
@@ -23,16 +24,16 @@ Next switchLight(ObjectCode switchUsed, RoomCode room) {
 
 // The object's answer, then the room it leads to.
 Next answerThenRoom(ObjectCode object, RoomCode room) {
-  tell(esya[object].getActivatingText(kiv::Random(0, 2)));
+  tell(pickVariant(esya[object].getActivatingTexts()));
   return goTo<ShowRoom>(room, false);
 }
 
 Next completeGame(ObjectCode wayOut) {
-  tell(esya[wayOut].getActivatingText(kiv::Random(0, 2)));
+  tell(pickVariant(esya[wayOut].getActivatingTexts()));
   kiv::biip(2);
   narrate(kiv::linefeed(2) + YouCompletedTheGame);
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
-  return goTo<menuler>(Menu::Main, true);
+  return goTo<menuler>(TitleScreen::Main, true);
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ Next kullan(ObjectCode object, RoomCode room) {
   newScreen();
   show(kiv::linefeed(2));
   const std::optional<UseRule> rule = useRuleFor(object, room);
-  if (!rule) return noScreen();
+  if (!rule) return backToOpener();
   switch (rule->effect) {
     case UseEffect::SwitchLight:
       return switchLight(object, rule->then);
@@ -49,7 +50,7 @@ Next kullan(ObjectCode object, RoomCode room) {
     case UseEffect::LeadOn:
       return answerThenRoom(object, rule->then);
     case UseEffect::Complete:
-      return completeGame(object);
+      break;
   }
-  return noScreen();
+  return completeGame(object);
 }

@@ -1,8 +1,6 @@
 // Running a recording: a fresh copy of the world, the game on a replay console.
 #include "replay/replay_run.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -11,32 +9,12 @@
 #include "game/startup.h"
 #include "kiv/core/kiv_engine.h"
 #include "replay/replay_console.h"
+#include "replay/temporary_folder.h"
 
 namespace replay {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A temporary folder that is the working directory while it lives.
-class PlayFolder {
- public:
-  PlayFolder() : previous_(fs::current_path()) {
-    std::string pattern = (fs::temp_directory_path() / "thalvorine-replay-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~PlayFolder() {
-    std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  PlayFolder(const PlayFolder&) = delete;
-  PlayFolder& operator=(const PlayFolder&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path previous_;
-  fs::path path_;
-};
 
 // Copies the world's texts and the starting progress file into `folder`;
 // an empty text on success, else what went wrong.
@@ -81,7 +59,7 @@ int runRecording(const RunOptions& options, std::ostream& out, std::ostream& err
   }
   world = fs::absolute(world);
 
-  PlayFolder folder;
+  TemporaryFolder folder("thalvorine-replay");
   if (folder.path().empty()) {
     err << "thalvorine-replay: cannot make a temporary folder\n";
     return 2;
@@ -90,7 +68,7 @@ int runRecording(const RunOptions& options, std::ostream& out, std::ostream& err
     err << name << ": " << problem << '\n';
     return 2;
   }
-  fs::current_path(folder.path());
+  folder.enter();
 
   ReplayConsole console(recording, options.trace ? &out : nullptr);
   resetGameState();

@@ -34,7 +34,7 @@ bool declaresLatin1(const std::string& text) {
 
 // Character references (&#351;) to letters beyond ASCII: the game's parser
 // turns them into UTF-8, bytes the code page shows as other letters.
-void checkReferences(const SourceFile& file, Problems& problems) {
+void checkCharacterReferences(const SourceFile& file, Problems& problems) {
   for (const SourceLine& line : file.lines) {
     const std::string& text = line.utf8;
     for (std::size_t at = text.find("&#"); at != std::string::npos; at = text.find("&#", at + 2)) {
@@ -61,7 +61,7 @@ std::string checkLanguage(const SourceFile& file, Problems& problems) {
     problems.push_back({file.name, 1, "declares a Latin-1 encoding; the game would then misread its letters "
                                       "(declare none, or UTF-8)"});
   }
-  checkReferences(file, problems);
+  checkCharacterReferences(file, problems);
   const XmlSource xml(file, problems);
   if (!xml.ok()) return "";
   for (const std::string& path : languagePaths()) xml.require(path, problems);

@@ -17,7 +17,7 @@ class LayoutBuilder {
   void ignoredLine() { layout_.textLines.push_back("Header"); }
   void line(const char* name, const char*, std::size_t keep) {
     layout_.textLines.push_back(name);
-    if (layout_.lineCount() == 2 || keep - 1 == kShortLimit) layout_.shortLines.push_back(layout_.lineCount());
+    if (layout_.lineCount() == 2 || keep == kLabelKeep) layout_.shortLines.push_back(layout_.lineCount());
   }
   template <std::size_t Variants, std::size_t Keep>
   void lines(const char* name, char (&)[Variants][Keep]) {

@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "game/codes.h"
+#include "game/record_fields.h"
+
 namespace worldtool {
 
-constexpr int kShortLimit = 19;  // names and button labels
-constexpr int kTextLimit = 499;  // every other text line
-constexpr int kLastCode = 99;    // room and object codes 1 to 99; 0 means none
+// The characters a line may hold: what the game's record keeps of it.
+constexpr int kShortLimit = static_cast<int>(kLabelKeep) - 1;  // names and button labels
+constexpr int kTextLimit = static_cast<int>(kTextKeep) - 1;    // every other text line
+constexpr int kLastCode = kTableSize - 1;  // room and object codes 1 to kLastCode; 0 means none
 
 enum class NumberKind { Flag, RoomCode, ObjectCode };
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "game/rooms.h"
 #include "tools/language_check.h"
 #include "tools/progress_check.h"
 
@@ -72,7 +73,7 @@ void checkPocketsWord(const std::string& pockets, const Records& objects, Proble
 void checkSameNames(const Records& rooms, const Records& objects, Problems& problems) {
   for (const auto& [code, room] : rooms) {
     std::map<std::string, int> named;  // name -> the first code with it
-    for (int slot = 1; slot <= 10; ++slot) {
+    for (int slot = 1; slot <= kContentSlots; ++slot) {
       const ReadNumber& content = room.number(roomLayout(), "Contents " + std::to_string(slot));
       const auto object = objects.find(content.value);
       if (content.value == 0 || object == objects.end()) continue;
@@ -102,7 +103,7 @@ Problems checkWorld(const fs::path& folder, World* into) {
   }
   world.rooms = checkDocuments(folder, roomLayout(), world, problems);
   world.objects = checkDocuments(folder, objectLayout(), world, problems);
-  checkReferences(world.rooms, world.objects, problems);
+  checkCodeReferences(world.rooms, world.objects, problems);
   checkRules(world.rooms, world.objects, problems);
   checkPocketsWord(pockets, world.objects, problems);
   checkSameNames(world.rooms, world.objects, problems);
@@ -110,7 +111,7 @@ Problems checkWorld(const fs::path& folder, World* into) {
   return problems;
 }
 
-void checkReferences(const Records& rooms, const Records& objects, Problems& problems) {
+void checkCodeReferences(const Records& rooms, const Records& objects, Problems& problems) {
   const auto check = [&](const Records& records, const RecordLayout& layout) {
     for (const auto& [code, record] : records) {
       for (std::size_t i = 0; i < layout.numbers.size(); ++i) {

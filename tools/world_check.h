@@ -27,7 +27,7 @@ struct World {
 Problems checkWorld(const std::filesystem::path& folder, World* world = nullptr);
 
 // Faults between documents: a room or object code that names no loaded document.
-void checkReferences(const Records& rooms, const Records& objects, Problems& problems);
+void checkCodeReferences(const Records& rooms, const Records& objects, Problems& problems);
 
 // The rooms the game's rules of using objects lead the player through: each
 // rule's room and the room it leads to.

@@ -9,6 +9,7 @@
 
 #include "game/interface_strings.h"
 #include "game/use_rules.h"
+#include "game/version.h"
 #include "tools/record_layout.h"
 #include "tools/world_check.h"
 
@@ -72,7 +73,7 @@ const Layout& layoutOf(const std::string& file) {
 Fields placeholders(const std::string& file) {
   const std::string code = std::filesystem::path(file).stem().string();
   const Fields special{{"?xml", "version=\"1.0\" encoding=\"UTF-8\""}, {"Introduction/Watch", "IZLE"},
-                       {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", "0.1.0"},
+                       {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", kGameVersion},
                        {"Name", (file.ends_with(".room") ? "ROOM" : "OBJECT") + code}};
   Fields values;
   for (const Line& line : layoutOf(file))

@@ -73,7 +73,7 @@ int main() {
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     times.push_back(ms);
   }
-  const bool loaded = esya[99].getName()[0] != '\0' && oda[99].getContents(0) == 99;
+  const bool loaded = esya[99].getName()[0] != '\0' && oda[99].getContents(0) == ObjectCode{99};
   std::sort(times.begin(), times.end());
   std::printf("| %-44s | %6.2f ms median, %6.2f ms best of %d | goal < 5 ms |%s\n",
               "load 99 rooms + 99 objects + language file", times[kRuns / 2], times.front(), kRuns,

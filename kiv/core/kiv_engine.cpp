@@ -161,7 +161,7 @@ void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyk
   ShowConsoleCursor(0);
   const std::string text = ilkbosluk + yazilacak;
   ScreenBuffer& out = screen();
-  int y = getCursorPosX();
+  int column = getCursorPosX();
   bool blankAfterLastWord = true;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -170,7 +170,7 @@ void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyk
     const std::string_view word(text.data() + start, end - start);
     const int length = static_cast<int>(word.size());
 
-    if (length + y > maxchar) out.write("\n  ");
+    if (length + column > maxchar) out.write("\n  ");
     if (harfharfmi && !KeyboardHit()) {
       for (char letter : word) {
         out.put(static_cast<std::uint8_t>(letter));
@@ -182,9 +182,9 @@ void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyk
     // A word that fills the line to `maxchar` exactly gets no blank after
     // it; one that broke the line itself (a line feed inside it) still does,
     // so the next word never runs into it.
-    blankAfterLastWord = length + y != maxchar || getCursorPosX() < maxchar;
+    blankAfterLastWord = length + column != maxchar || getCursorPosX() < maxchar;
     if (blankAfterLastWord) out.put(' ');
-    y = getCursorPosX();
+    column = getCursorPosX();
 
     if (blank == std::string::npos) break;
     start = blank + 1;

@@ -1,8 +1,6 @@
 // The scripted console the tests play the game on.
 #include "kiv/virtual/virtual_device.h"
 
-#include "kiv/core/codepage.h"
-
 namespace kiv {
 
 void VirtualDevice::type(int code) { scripted_.push_back(code); }
@@ -18,7 +16,6 @@ void VirtualDevice::typeArrow(int scanCode) {
 
 void VirtualDevice::pressAt(std::int64_t atMs, int code) { early_.push_back({atMs, code}); }
 
-void VirtualDevice::present(const ScreenBuffer&) { ++presents_; }
 
 int VirtualDevice::readKey() {
   if (!early_.empty() && (scripted_.empty() || early_.front().atMs <= nowMs_)) {
@@ -54,18 +51,5 @@ std::string rowText(const ScreenBuffer& screen, int row) {
   return text;
 }
 
-std::string rowUtf8(const ScreenBuffer& screen, int row) {
-  std::string text;
-  for (char c : rowText(screen, row)) codepage::appendUtf8(text, codepage::toUnicode(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::pair<int, int> find(const ScreenBuffer& screen, const std::string& text, int fromRow) {
-  for (int row = fromRow; row < ScreenBuffer::kRows; ++row) {
-    std::size_t at = rowText(screen, row).find(text);
-    if (at != std::string::npos) return {static_cast<int>(at), row};
-  }
-  return {-1, -1};
-}
 
 }  // namespace kiv

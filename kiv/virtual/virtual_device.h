@@ -40,7 +40,7 @@ class VirtualDevice : public Device {
   // on whether or not the game reads it.
   void pressAt(std::int64_t atMs, int code);
 
-  void present(const ScreenBuffer& screen) override;
+  void present(const ScreenBuffer&) override {}
   int readKey() override;
   bool keyWaiting() override;
   void sleepMs(int ms) override;
@@ -55,7 +55,6 @@ class VirtualDevice : public Device {
   const std::vector<int>& sleeps() const { return sleeps_; }
   const std::string& title() const { return title_; }
   bool cursorVisible() const { return cursorVisible_; }
-  int presents() const { return presents_; }
   std::size_t keysLeft() const { return scripted_.size() + early_.size(); }
 
  private:
@@ -72,13 +71,9 @@ class VirtualDevice : public Device {
   std::int64_t nowMs_ = 0;
   std::int64_t startMs_ = kEpochSecond * 1000;
   bool cursorVisible_ = true;
-  int presents_ = 0;
 };
 
 // Reads a presented or live buffer for assertions.
 std::string rowText(const ScreenBuffer& screen, int row);  // code page bytes, trailing blanks cut
-std::string rowUtf8(const ScreenBuffer& screen, int row);  // as the player sees it
-// The (column, row) of the first occurrence of `text` from row `fromRow`, or (-1, -1).
-std::pair<int, int> find(const ScreenBuffer& screen, const std::string& text, int fromRow = 0);
 
 }  // namespace kiv

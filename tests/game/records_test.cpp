@@ -8,13 +8,24 @@ namespace {
 using Records = GameUnit;
 using namespace std::string_literals;
 
+// Lines `first` to `last` of a field's variants, each holding the field's
+// name and number ("Description 2"), each ended with `end`.
+std::string variants(const std::string& field, int first, int last, const std::string& end) {
+  std::string lines;
+  for (int i = first; i <= last; ++i) lines += field + " " + std::to_string(i) + end;
+  return lines;
+}
+
 TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEndsAndLongLinesKeepTheirStart) {
-  for (const char* lineEnd : {"\n", "\r\n"}) {
-    world.lineEnd = lineEnd;
-    world.write("rooms/1.room", {{"Name", "ABCDEFGHIJKLMNOPQRSTUVWXY"}, {"Description 1", std::string(600, 'x')},
-                                 {"IsThatDark", "\t1 \n"}, {"Links", "1 2 3 4 5 6 7 8 9 10"},
-                                 {"Contents", "11 12 13 14 15 16 17 18 19 20"},
-                                 {"ContentsWhileDark", "21 22 23 24 25 26 27 28 29 30"}});
+  for (const std::string end : {"\n", "\r\n"}) {
+    // Written by hand in the order the documents keep: 22 text lines, then
+    // IsThatLocked, IsThatDark, Links, Contents and ContentsWhileDark.
+    folder.write("rooms/1.room", "a note" + end + "ABCDEFGHIJKLMNOPQRSTUVWXY" + end + std::string(600, 'x') + end +
+                                     variants("Description", 2, 5, end) + variants("LinkedDescription", 1, 5, end) +
+                                     variants("DescriptionWhileLocked", 1, 5, end) +
+                                     variants("DescriptionWhileDark", 1, 5, end) + "0\t1 " + end +
+                                     "1 2 3 4 5 6 7 8 9 10" + end + "11 12 13 14 15 16 17 18 19 20" + end +
+                                     "21 22 23 24 25 26 27 28 29 30" + end);
     ASSERT_TRUE(oda[1].initialize("rooms/", 1));
     EXPECT_STREQ(oda[1].getName(), "ABCDEFGHIJKLMNOPQRS");
     // Each block's last line: a block read too short, too long or in another block's place shows.
@@ -26,14 +37,25 @@ TEST_F(Records, RoomFieldsFollowTheDocumentsOrderWhateverTheBlanksAndLineEndsAnd
     EXPECT_EQ(std::pair(oda[1].getIsThatLocked(), oda[1].getIsThatDark()), std::pair(false, true));
     for (int i = 0; i < 10; ++i)
       EXPECT_EQ(std::tuple(oda[1].getLink(i), oda[1].getContents(i), oda[1].getContentsWhileDark(i)),
-                std::tuple(1 + i, 11 + i, 21 + i));
+                std::tuple(RoomCode{1 + i}, ObjectCode{11 + i}, ObjectCode{21 + i}));
   }
 }
 
 TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsStart) {
-  world.write("objects/1.object", {{"PassivationTitle", "ABCDEFGHIJKLMNOPQRSTUVWXY"}, {"CanPickUp", "1"},
-                                   {"PasserObject", "7"}, {"IsThatActive", "1"}, {"ObjectToInteract", "3"},
-                                   {"ObjectToCombine", "4"}, {"NewObjectAfterCombination", "5"}});
+  // Written by hand in the order the documents keep: 46 text lines, then
+  // CanPickUp, CanInteract, PasserObject, IsThatActive, ObjectToInteract,
+  // ObjectToCombine, NewObjectAfterCombination and five Contents.
+  const std::string end = "\n";
+  folder.write("objects/1.object", "a note\nOBJECT1\n" + variants("Description", 1, 5, end) +
+                                       variants("ExamineText", 1, 5, end) + variants("PickingUpText", 1, 3, end) +
+                                       variants("WhenYouLeaveText", 1, 3, end) + variants("LeftDescription", 1, 3, end) +
+                                       "TakeIntoHandsTitle\nTookIntoHandsText\nPutIntoPocketsText\n" +
+                                       variants("HoldingText", 1, 5, end) + variants("UnableToCombineText", 1, 3, end) +
+                                       variants("CombinationText", 1, 3, end) + "InteractTitle\n" +
+                                       variants("ActivatingText", 1, 3, end) + "ABCDEFGHIJKLMNOPQRSTUVWXY\n" +
+                                       variants("DeactivatingText", 1, 3, end) +
+                                       variants("InteractionWithAnotherObjectText", 1, 3, end) +
+                                       "1 0 7 1 3 4 5 0 0 0 0 0\n");
   ASSERT_TRUE(esya[1].initialize("objects/", 1));
   objects& o = esya[1];
   // Each block's last line, as in rooms.
@@ -49,23 +71,23 @@ TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsSta
   for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);
   EXPECT_EQ(std::tuple(o.getCanPickUp(), o.getCanInteract(), o.getIsThatActive(), o.getObjectToInteract(),
                        o.getObjectToCombine(), o.getNewObjectAfterCombination()),
-            std::tuple(true, false, true, 3, 4, 5));
+            std::tuple(true, false, true, ObjectCode{3}, ObjectCode{4}, ObjectCode{5}));
 }
 
 TEST_F(Records, CodesOutsideTheTablesAreEmptySlotsABadNumberEndsTheReadingAndAShortDocumentLeavesTheRestEmpty) {
   world.write("rooms/1.room", {{"Links", "100 -1 99 5"}, {"Contents", "7 x 8"}});
   ASSERT_TRUE(oda[1].initialize("rooms/", 1));
   EXPECT_EQ(std::vector({oda[1].getLink(0), oda[1].getLink(1), oda[1].getLink(2), oda[1].getLink(3)}),
-            std::vector({0, 0, 99, 5}));
-  EXPECT_EQ(std::pair(oda[1].getContents(0), oda[1].getContents(2)), std::pair(7, 0));
+            std::vector({kNoRoom, kNoRoom, RoomCode{99}, RoomCode{5}}));
+  EXPECT_EQ(std::pair(oda[1].getContents(0), oda[1].getContents(2)), std::pair(ObjectCode{7}, kNoObject));
   world.write("rooms/2.room", {{"IsThatDark", "2"}, {"Links", "4"}});
   ASSERT_TRUE(oda[1].initialize("rooms/", 2));
-  EXPECT_EQ(std::pair(oda[1].getIsThatDark(), oda[1].getLink(0)), std::pair(true, 0));  // 2: true, and the end
+  EXPECT_EQ(std::pair(oda[1].getIsThatDark(), oda[1].getLink(0)), std::pair(true, kNoRoom));  // 2: true, and the end
   folder.write("rooms/3.room", "h\nKisa\nline 3");
   rooms cut;
   ASSERT_TRUE(cut.initialize("rooms/", 3));
   EXPECT_EQ(std::tuple(cut.getDescription(0), cut.getDescriptionWhileDark(4), cut.getContents(0)),
-            std::tuple(std::string("line 3"), std::string(), 0));
+            std::tuple(std::string("line 3"), std::string(), kNoObject));
   EXPECT_FALSE(cut.initialize("rooms/", 4));  // missing: changes nothing
   EXPECT_STREQ(cut.getName(), "Kisa");
 }
