@@ -6,8 +6,8 @@
 
 namespace kiv {
 
-// The speed-up a test asks for with THALVORINE_SPEEDUP: `text` holding only
-// an integer from 1 to 1000 gives that number; anything else, nullptr
+// For tests: the speed-up asked for with THALVORINE_SPEEDUP. `text` holding
+// only an integer from 1 to 1000 gives that number; anything else, nullptr
 // included, gives 1 (the real pace).
 int speedupFrom(const char* text);
 

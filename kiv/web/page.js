@@ -232,7 +232,7 @@ var Page = (function () {
     return null;
   }
 
-  // What tests read: the page as shown, and the game's state around it.
+  // For tests: what they read, the page as shown and the game's state around it.
   window.thalvorine = {
     screenText: function () {
       return rows.map(function (row) { return row.textContent.replace(/ +$/, ''); }).join('\n');
