@@ -110,7 +110,8 @@ constexpr int widest(const std::array<const char*, Rows>& picture) {
 // their buttons at column 30; the opening's head whole, before the wrap at
 // column 75, at the indents up to 40 it is flashed at (further in, it wraps).
 constexpr std::string_view kVersionRow = kTitlePicture[21];
-static_assert(3 + widest(kTitlePicture) < 60 && 3 + kVersionRow.size() + std::string_view("v").size() + std::string_view(kGameVersion).size() < 60);
+static_assert(3 + widest(kTitlePicture) < 60);
+static_assert(3 + kVersionRow.size() + std::string_view("v").size() + std::string_view(kGameVersion).size() < 60);
 static_assert(kVersionRow.ends_with(' '));
 static_assert(widest(kPocketPicture) < 30);
 static_assert(40 + widest(kOpeningPicture) < 75);

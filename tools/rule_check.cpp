@@ -74,7 +74,8 @@ void checkRules(const Records& rooms, const Records& objects, Problems& problems
     if (room == rooms.end() || !room->second.numbersValid) continue;
     const int first = roomFormat.indexOf("Contents 1");
     bool there = false;
-    for (int slot = first; slot < first + kContentSlots; ++slot) there = there || room->second.numbers[slot].value == objectCode;
+    for (int slot = first; slot < first + kContentSlots; ++slot)
+      there = there || room->second.numbers[slot].value == objectCode;
     if (!there) {
       problems.push_back({room->second.file, room->second.numbers[first].line,
                           "object " + std::to_string(objectCode) + " must lie in Contents (the lit room): " +

@@ -106,7 +106,8 @@ int main() {
               "growth", "heap in use");
   std::printf("| %-44s | %9s | %9s | %8s | %10s |\n", "", "KiB", "KiB", "KiB", "growth, B");
   // Main menu -> help -> main menu: down, Enter, any key.
-  run("100,000 trips main menu -> help -> main menu", 100'000, 100, {224, 80, 13, 32}, goTo<menuler>(TitleScreen::Main, true));
+  run("100,000 trips main menu -> help -> main menu", 100'000, 100, {224, 80, 13, 32},
+      goTo<menuler>(TitleScreen::Main, true));
   // A wrong word at the prompt, again and again, hints and all.
   run("1,000,000 wrong commands", 1'000'000, 1'000, {'X', 13}, goTo<ShowRoom>(RoomCode{1}, true));
   return 0;

@@ -46,16 +46,15 @@ TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsSta
   // CanPickUp, CanInteract, PasserObject, IsThatActive, ObjectToInteract,
   // ObjectToCombine, NewObjectAfterCombination and five Contents.
   const std::string end = "\n";
-  folder.write("objects/1.object", "a note\nOBJECT1\n" + variants("Description", 1, 5, end) +
-                                       variants("ExamineText", 1, 5, end) + variants("PickingUpText", 1, 3, end) +
-                                       variants("WhenYouLeaveText", 1, 3, end) + variants("LeftDescription", 1, 3, end) +
-                                       "TakeIntoHandsTitle\nTookIntoHandsText\nPutIntoPocketsText\n" +
-                                       variants("HoldingText", 1, 5, end) + variants("UnableToCombineText", 1, 3, end) +
-                                       variants("CombinationText", 1, 3, end) + "InteractTitle\n" +
-                                       variants("ActivatingText", 1, 3, end) + "ABCDEFGHIJKLMNOPQRSTUVWXY\n" +
-                                       variants("DeactivatingText", 1, 3, end) +
-                                       variants("InteractionWithAnotherObjectText", 1, 3, end) +
-                                       "1 0 7 1 3 4 5 0 0 0 0 0\n");
+  folder.write("objects/1.object",
+               "a note\nOBJECT1\n" + variants("Description", 1, 5, end) + variants("ExamineText", 1, 5, end) +
+                   variants("PickingUpText", 1, 3, end) + variants("WhenYouLeaveText", 1, 3, end) +
+                   variants("LeftDescription", 1, 3, end) + "TakeIntoHandsTitle\nTookIntoHandsText\n" +
+                   "PutIntoPocketsText\n" + variants("HoldingText", 1, 5, end) +
+                   variants("UnableToCombineText", 1, 3, end) + variants("CombinationText", 1, 3, end) +
+                   "InteractTitle\n" + variants("ActivatingText", 1, 3, end) + "ABCDEFGHIJKLMNOPQRSTUVWXY\n" +
+                   variants("DeactivatingText", 1, 3, end) + variants("InteractionWithAnotherObjectText", 1, 3, end) +
+                   "1 0 7 1 3 4 5 0 0 0 0 0\n");
   ASSERT_TRUE(esya[1].initialize("objects/", 1));
   objects& o = esya[1];
   // Each block's last line, as in rooms.
