@@ -3,25 +3,16 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <optional>
+#include <string>
 
+#include "app/options.h"
 #include "game/startup.h"
 #include "kiv/core/kiv_engine.h"
 #include "kiv/terminal/terminal_device.h"
-#include "replay/recording_device.h"
+#include "replay/recording_file.h"
 
 namespace {
-
-// Where to record the game: `--record FILE`, else THALVORINE_RECORD; nullptr for nowhere.
-const char* recordingFile(int argc, char** argv) {
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--record") == 0) return argv[i + 1];
-  const char* fromEnvironment = std::getenv("THALVORINE_RECORD");
-  return fromEnvironment != nullptr && *fromEnvironment != '\0' ? fromEnvironment : nullptr;
-}
 
 replay::Setup setupForRecording() {
   winsize size{};
@@ -29,42 +20,33 @@ replay::Setup setupForRecording() {
   return replay::setupOfThisGame(size.ws_col, size.ws_row);
 }
 
-// True for `--silent`, or THALVORINE_SILENT set to anything but "" or "0".
-bool silenced(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i)
-    if (std::strcmp(argv[i], "--silent") == 0) return true;
-  const char* fromEnvironment = std::getenv("THALVORINE_SILENT");
-  return fromEnvironment != nullptr && *fromEnvironment != '\0' && std::strcmp(fromEnvironment, "0") != 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+  options::GameOptions chosen;
+  if (const int answered = options::answer(options::readGameOptions(argc, argv, chosen), options::kGameText);
+      answered >= 0)
+    return answered;
   if (!kiv::isInteractiveTerminal()) {
     std::fputs("thalvorine: this game plays in a terminal; standard input and output must both be one.\n", stderr);
     return 2;
   }
-  const char* recordTo = recordingFile(argc, argv);
-  std::ofstream recording;
-  if (recordTo != nullptr) {
-    recording.open(recordTo);
-    if (!recording) {
-      std::fprintf(stderr, "thalvorine: cannot write the recording %s\n", recordTo);
-      return 2;
-    }
-  }
   int status = 0;
+  std::string afterGame;  // said once the terminal is given back
   {
     kiv::TerminalDevice terminal;
-    std::optional<replay::RecordingDevice> recorder;
-    if (recordTo != nullptr) recorder.emplace(terminal, recording, setupForRecording());
-    if (recorder)
-      kiv::attach(*recorder);
-    else
-      kiv::attach(terminal);
-    kiv::setSilent(silenced(argc, argv));
-    status = startUp();
-    kiv::present();
+    std::optional<replay::RecordingFile> recording;  // made only now that the terminal has taken the game
+    if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, terminal, setupForRecording());
+    if (recording && !recording->isRecording()) {
+      status = 2;
+    } else {
+      kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(terminal));
+      kiv::setSilent(chosen.silent);
+      status = startUp();
+      kiv::present();
+    }
+    if (recording) afterGame = recording->finish();
   }
+  std::fputs(afterGame.c_str(), stderr);
   return status;
 }

@@ -2,8 +2,10 @@
 #include "replay/recording_device.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "replay/key_names.h"
 
@@ -11,12 +13,31 @@ namespace replay {
 
 RecordingDevice::RecordingDevice(kiv::Device& inner, std::ostream& out, const Setup& setup)
     : inner_(inner), out_(out), startMs_(setup.clockMs) {
-  writeSetup(out_, setup);
-  out_.flush();
+  std::ostringstream lines;
+  writeSetup(lines, setup);
+  put(lines.str());
 }
 
-RecordingDevice::~RecordingDevice() {
-  if (pendingFirst_ >= 0) writeKey(out_, pendingAt_, pendingFirst_, -1);  // its second code was never read
+RecordingDevice::~RecordingDevice() { end(); }
+
+void RecordingDevice::end() {
+  if (ended_) return;
+  ended_ = true;
+  if (pendingFirst_ < 0) return;
+  std::ostringstream line;
+  writeKey(line, pendingAt_, pendingFirst_, -1);
+  put(line.str());
+}
+
+void RecordingDevice::put(const std::string& lines) {
+  if (stopped_) return;
+  errno = 0;
+  out_.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+  out_.flush();
+  if (out_)
+    wholeBytes_ += lines.size();
+  else
+    stopped_ = RecordingStop{errno, nowMs_, wholeBytes_};
 }
 
 int RecordingDevice::readKey() {
@@ -31,15 +52,18 @@ int RecordingDevice::readKey() {
     nowMs_ += std::chrono::duration_cast<std::chrono::milliseconds>(waited).count();
     at = nowMs_;
   }
+  if (ended_) return code;
+  std::ostringstream line;
   if (pendingFirst_ >= 0) {
-    writeKey(out_, pendingAt_, pendingFirst_, code);
+    writeKey(line, pendingAt_, pendingFirst_, code);
     pendingFirst_ = -1;
   } else if (startsTwoCodeKey(code)) {
     pendingFirst_ = code;
     pendingAt_ = at;
   } else {
-    writeKey(out_, at, code, -1);
+    writeKey(line, at, code, -1);
   }
+  if (!line.str().empty()) put(line.str());
   return code;
 }
 

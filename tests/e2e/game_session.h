@@ -2,11 +2,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "pty_terminal.h"
 #include "temp_folder.h"
@@ -23,6 +28,8 @@ struct Start {
   int speedup = 40;     // THALVORINE_SPEEDUP: a second of the game lasts 25 ms
   int nullFd = -1;      // see PtyTerminal::Options
   const char* locale = "C.UTF-8";
+  std::vector<std::string> arguments = {};  // the game's command line after its name
+  rlim_t fileSizeLimit = 0;            // > 0: no file may grow past this (a full disk)
 };
 
 class GameSession {
@@ -36,7 +43,20 @@ class GameSession {
     options.environment = {"TERM=" + start.term, std::string("LC_ALL=") + start.locale,
                            "THALVORINE_SPEEDUP=" + std::to_string(start.speedup)};
     options.nullFd = start.nullFd;
-    terminal = std::make_unique<PtyTerminal>(std::string(THALVORINE_BINARY), options);
+    terminal = std::make_unique<PtyTerminal>(
+        [&start] {
+          std::vector<char*> argv{const_cast<char*>(THALVORINE_BINARY)};
+          for (const std::string& argument : start.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+          argv.push_back(nullptr);
+          if (start.fileSizeLimit > 0) {
+            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails, as on a full disk
+            const rlimit limit{start.fileSizeLimit, start.fileSizeLimit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+          }
+          ::execv(THALVORINE_BINARY, argv.data());
+          return 127;
+        },
+        options);
   }
   TempFolder folder;  // outlives the game, which plays in it
   std::unique_ptr<PtyTerminal> terminal;

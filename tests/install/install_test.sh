@@ -18,11 +18,18 @@ done
 [ -x "$prefix/bin/thalvorine-play" ] || { echo "launcher not executable"; exit 1; }
 grep -q "$prefix/share/thalvorine" "$prefix/bin/thalvorine-play" || { echo "launcher points elsewhere"; exit 1; }
 
+# --help and --version answer on standard output with status 0 and make nothing.
+help=$(XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --help) || { echo "--help failed"; exit 1; }
+expr "$help" : "usage: thalvorine " >/dev/null || { echo "--help prints no usage: $help"; exit 1; }
+version=$("$prefix/bin/thalvorine-play" --version) || { echo "--version failed"; exit 1; }
+expr "$version" : "thalvorine (Thalvorine) [0-9]" >/dev/null || { echo "--version says: $version"; exit 1; }
+[ ! -e "$scratch/data" ] || { echo "--help made the player's folder"; exit 1; }
+
 # From any folder: the launcher fills the player's folder, then the game,
 # finding no terminal, says so and ends with status 2.
 cd /
 status=0
 XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" </dev/null >/dev/null 2>"$scratch/err" || status=$?
 [ "$status" -eq 2 ] || { echo "expected status 2 without a terminal, got $status"; cat "$scratch/err"; exit 1; }
-cmp -s "$prefix/share/thalvorine/tr.lng" "$scratch/data/thalvorine/tr.lng" || { echo "no world copied"; exit 1; }
+cmp -s "$prefix/share/thalvorine/tr.lng" "$scratch/data/thalvorine/world/tr.lng" || { echo "no world copied"; exit 1; }
 echo "installed and played from /"
