@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "game/startup.h"
 #include "kiv/core/kiv_engine.h"
@@ -55,13 +57,18 @@ int main(int argc, char** argv) {
   }
   int status = 0;
   {
-    kiv::TerminalDevice terminal;
+    std::string refusal;
+    const std::unique_ptr<kiv::TerminalDevice> terminal = kiv::TerminalDevice::open(refusal);
+    if (!terminal) {
+      std::fputs(refusal.c_str(), stderr);
+      return 2;
+    }
     std::optional<replay::RecordingDevice> recorder;
-    if (recordTo != nullptr) recorder.emplace(terminal, recording, setupForRecording());
+    if (recordTo != nullptr) recorder.emplace(*terminal, recording, setupForRecording());
     if (recorder)
       kiv::attach(*recorder);
     else
-      kiv::attach(terminal);
+      kiv::attach(*terminal);
     kiv::setSilent(silenced(argc, argv));
     status = startUp();
     kiv::present();

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "replay/key_names.h"
+#include "kiv/core/key_codes.h"
 
 namespace replay {
 
@@ -16,7 +16,7 @@ RecordingDevice::RecordingDevice(kiv::Device& inner, std::ostream& out, const Se
 }
 
 RecordingDevice::~RecordingDevice() {
-  if (pendingFirst_ >= 0) writeKey(out_, pendingAt_, pendingFirst_, -1);  // its second code was never read
+  if (pendingFirst_ >= 0) writeKey(out_, pendingAt_, kiv::key::gameCode(pendingFirst_), -1);  // its second never came
 }
 
 int RecordingDevice::readKey() {
@@ -32,9 +32,9 @@ int RecordingDevice::readKey() {
     at = nowMs_;
   }
   if (pendingFirst_ >= 0) {
-    writeKey(out_, pendingAt_, pendingFirst_, code);
+    writeKey(out_, pendingAt_, kiv::key::gameCode(pendingFirst_), code);
     pendingFirst_ = -1;
-  } else if (startsTwoCodeKey(code)) {
+  } else if (kiv::key::startsTwoCodeKey(code)) {
     pendingFirst_ = code;
     pendingAt_ = at;
   } else {

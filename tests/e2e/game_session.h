@@ -55,6 +55,14 @@ inline bool mainMenuAt(const PtyTerminal& term, int row, Look selected = kSelect
   return true;
 }
 
+// Types Esc, and `then` as keys of their own a moment later (what comes
+// with an Esc at once is an Alt chord).
+inline void escThen(PtyTerminal& term, const std::string& then) {
+  term.send("\x1b");
+  term.waitUntil([] { return false; }, 150ms);
+  term.send(then);
+}
+
 // Waits for the game's end; true if it exited with `code`.
 inline bool exitedWith(PtyTerminal& term, int code) { return term.waitExit(kPatience) == W_EXITCODE(code, 0); }
 
