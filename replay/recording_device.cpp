@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "kiv/core/key_codes.h"
+#include "kiv/core/screen_buffer.h"
 
 namespace replay {
 
@@ -65,8 +66,8 @@ Setup setupOfThisGame(int columns, int rows) {
   setup.world = std::filesystem::current_path(error).string();
   setup.clockMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::system_clock::now().time_since_epoch()).count();
-  setup.columns = std::max(columns, 80);
-  setup.rows = std::clamp(rows, 24, 300);
+  setup.columns = std::max(columns, kiv::ScreenBuffer::kColumns);
+  setup.rows = std::clamp(rows, kiv::kFewestRows, kiv::ScreenBuffer::kRows);
   std::ifstream progress;
   if (std::filesystem::is_regular_file("game.dat", error)) progress.open("game.dat", std::ios::binary);
   if (!progress.is_open()) {  // none, or not a file the game would read

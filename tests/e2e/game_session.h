@@ -23,6 +23,7 @@ struct Start {
   int speedup = 40;     // THALVORINE_SPEEDUP: a second of the game lasts 25 ms
   int nullFd = -1;      // see PtyTerminal::Options
   const char* locale = "C.UTF-8";
+  long fileSizeLimit = -1;  // see PtyTerminal::Options
 };
 
 class GameSession {
@@ -36,6 +37,7 @@ class GameSession {
     options.environment = {"TERM=" + start.term, std::string("LC_ALL=") + start.locale,
                            "THALVORINE_SPEEDUP=" + std::to_string(start.speedup)};
     options.nullFd = start.nullFd;
+    options.fileSizeLimit = start.fileSizeLimit;
     terminal = std::make_unique<PtyTerminal>(std::string(THALVORINE_BINARY), options);
   }
   TempFolder folder;  // outlives the game, which plays in it

@@ -69,6 +69,8 @@ TEST(Recording, ABrokenLineIsNamedAndEndsTheReading) {
       {"type €\n", 1},                     // not in the code page
       {"clock soon\n", 1},
       {"size 79x25\n", 1},                 // narrower than the game
+      {"size 80x22\n", 1},                 // lower than any screen can be played in
+      {"size 80x301\n", 1},                // more rows than the screen buffer
       {"colour 60 6 2\n", 1},              // two hexadecimal digits
       {"at 80 0 X\n", 1},                  // past the last column
       {"@12 see X\n", 1},                  // only keys have a moment
