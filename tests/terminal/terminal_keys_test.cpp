@@ -37,7 +37,8 @@ TEST(KeyDecoder, EveryFormOfEachKeyBecomesTheGamesCodesAndNothingElseIsAKey) {
       // Home, End (xterm; Linux console, screen and tmux; rxvt), PgUp, PgDn, Ins, Del.
       {U"\x1b[H", {X + 224, 71}}, {U"\x1bOH", {X + 224, 71}}, {U"\x1b[1~", {X + 224, 71}}, {U"\x1b[7~", {X + 224, 71}},
       {U"\x1b[F", {X + 224, 79}}, {U"\x1bOF", {X + 224, 79}}, {U"\x1b[4~", {X + 224, 79}}, {U"\x1b[8~", {X + 224, 79}},
-      {U"\x1b[5~", {X + 224, 73}}, {U"\x1b[6~", {X + 224, 81}}, {U"\x1b[2~", {X + 224, 82}}, {U"\x1b[3~", {X + 224, 83}},
+      {U"\x1b[5~", {X + 224, 73}}, {U"\x1b[6~", {X + 224, 81}},
+      {U"\x1b[2~", {X + 224, 82}}, {U"\x1b[3~", {X + 224, 83}},
       // F1 to F4 as xterm, screen and tmux (SS3), rxvt (CSI n ~) and the Linux console (CSI [ A) send them; F5 to F10.
       {U"\x1bOP", {X, 59}}, {U"\x1b[11~", {X, 59}}, {U"\x1b[[A", {X, 59}}, {U"\x1bOQ", {X, 60}}, {U"\x1b[12~", {X, 60}},
       {U"\x1b[[B", {X, 60}}, {U"\x1bOR", {X, 61}}, {U"\x1b[13~", {X, 61}}, {U"\x1b[[C", {X, 61}}, {U"\x1bOS", {X, 62}},
