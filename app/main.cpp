@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -34,13 +35,18 @@ int main(int argc, char** argv) {
   int status = 0;
   std::string afterGame;  // said once the terminal is given back
   {
-    kiv::TerminalDevice terminal;
+    std::string refusal;
+    const std::unique_ptr<kiv::TerminalDevice> terminal = kiv::TerminalDevice::open(refusal);
+    if (!terminal) {
+      std::fputs(refusal.c_str(), stderr);
+      return 2;
+    }
     std::optional<replay::RecordingFile> recording;  // made only now that the terminal has taken the game
-    if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, terminal, setupForRecording());
+    if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, *terminal, setupForRecording());
     if (recording && !recording->isRecording()) {
       status = 2;
     } else {
-      kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(terminal));
+      kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(*terminal));
       kiv::setSilent(chosen.silent);
       status = startUp();
       kiv::present();

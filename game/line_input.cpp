@@ -48,7 +48,7 @@ bool get(std::string& s) {
       kiv::ShowConsoleCursor(0);
       return true;
     }
-    if (c == kiv::key::kExtended || c == kiv::key::kFunction) {
+    if (kiv::KeyHasSecondCode()) {
       kiv::GetKey();  // an arrow's or function key's scan code is not a letter
       continue;
     }

@@ -9,6 +9,7 @@
 
 #include "kiv/core/codepage.h"
 #include "kiv/core/device.h"
+#include "kiv/core/screen_buffer.h"
 #include "replay/key_names.h"
 
 namespace replay {
@@ -140,8 +141,10 @@ class Parser {
     } else if (word == "size") {
       const std::size_t x = rest.find('x');
       if (x == std::string_view::npos || !toInt(rest.substr(0, x), setup.columns) ||
-          !toInt(rest.substr(x + 1), setup.rows) || setup.columns < 80 || setup.rows < 24 || setup.rows > 300)
-        return fail("size is columns x rows, at least 80x24: size 80x25");
+          !toInt(rest.substr(x + 1), setup.rows) || setup.columns < kiv::ScreenBuffer::kColumns ||
+          setup.rows < kiv::kFewestRows || setup.rows > kiv::ScreenBuffer::kRows)
+        return fail("size is columns x rows, at least " + std::to_string(kiv::ScreenBuffer::kColumns) + "x" +
+                    std::to_string(kiv::kFewestRows) + ": size 80x25");
     } else if (rest == "none") {
       setup.progress = Setup::Progress::None;
     } else {
@@ -156,10 +159,10 @@ class Parser {
   bool position(std::string_view& rest, int* x, int& y) {
     Words first = splitFirst(rest);
     if (x != nullptr) {
-      if (!toInt(first.head, *x) || *x < 0 || *x >= 80) return false;
+      if (!toInt(first.head, *x) || *x < 0 || *x >= kiv::ScreenBuffer::kColumns) return false;
       first = splitFirst(first.rest);
     }
-    if (!toInt(first.head, y) || y < 0 || y >= 300) return false;
+    if (!toInt(first.head, y) || y < 0 || y >= kiv::ScreenBuffer::kRows) return false;
     rest = first.rest;
     return true;
   }

@@ -27,7 +27,7 @@ struct Step {
   enum class Kind { Key, See, NotSee, Row, At, Colour, Heard, Saved, Title, Exit };
   Kind kind = Kind::Key;
   int line = 0;
-  int code = 0;                                // Key
+  int code = 0;                                // Key: as the device hands it on
   std::optional<std::int64_t> atMs;            // Key: pressed at this moment of the game's clock
   std::string text;                            // code page 857 bytes (Saved: as written)
   int x = 0;                                   // At, Colour
@@ -54,7 +54,8 @@ ParseResult parseRecording(std::istream& in);
 // The lines a recording made while playing starts with.
 void writeSetup(std::ostream& out, const Setup& setup);
 // One key line of such a recording: the key pressed at `atMs` of the game's
-// clock; `second` is the second code of a two-code key, or -1.
+// clock, as the game's codes; `second` is the second code of a two-code key,
+// or -1 (then `first` is a typed character or a one-code key).
 void writeKey(std::ostream& out, std::int64_t atMs, int first, int second);
 
 }  // namespace replay

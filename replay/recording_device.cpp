@@ -7,7 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "replay/key_names.h"
+#include "kiv/core/key_codes.h"
+#include "kiv/core/screen_buffer.h"
 
 namespace replay {
 
@@ -25,7 +26,7 @@ void RecordingDevice::end() {
   ended_ = true;
   if (pendingFirst_ < 0) return;
   std::ostringstream line;
-  writeKey(line, pendingAt_, pendingFirst_, -1);
+  writeKey(line, pendingAt_, kiv::key::gameCode(pendingFirst_), -1);  // its second never came
   put(line.str());
 }
 
@@ -55,9 +56,9 @@ int RecordingDevice::readKey() {
   if (ended_) return code;
   std::ostringstream line;
   if (pendingFirst_ >= 0) {
-    writeKey(line, pendingAt_, pendingFirst_, code);
+    writeKey(line, pendingAt_, kiv::key::gameCode(pendingFirst_), code);
     pendingFirst_ = -1;
-  } else if (startsTwoCodeKey(code)) {
+  } else if (kiv::key::startsTwoCodeKey(code)) {
     pendingFirst_ = code;
     pendingAt_ = at;
   } else {
@@ -89,8 +90,8 @@ Setup setupOfThisGame(int columns, int rows) {
   setup.world = std::filesystem::current_path(error).string();
   setup.clockMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::system_clock::now().time_since_epoch()).count();
-  setup.columns = std::max(columns, 80);
-  setup.rows = std::clamp(rows, 24, 300);
+  setup.columns = std::max(columns, kiv::ScreenBuffer::kColumns);
+  setup.rows = std::clamp(rows, kiv::kFewestRows, kiv::ScreenBuffer::kRows);
   std::ifstream progress;
   if (std::filesystem::is_regular_file("game.dat", error)) progress.open("game.dat", std::ios::binary);
   if (!progress.is_open()) {  // none, or not a file the game would read

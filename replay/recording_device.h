@@ -70,7 +70,8 @@ class RecordingDevice : public kiv::Device {
 
 // The setup of a game about to start in the working folder: that folder as
 // its world, the progress file it holds (on one line), the calendar time now
-// and a terminal of `columns` × `rows` (at least 80 × 24).
+// and a terminal of `columns` × `rows` (at least the game's 80 columns and
+// kiv::kFewestRows rows).
 Setup setupOfThisGame(int columns, int rows);
 
 }  // namespace replay

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -114,8 +115,13 @@ double typeNarration(const std::vector<int>& colours, Clock::time_point start) {
 // The game side: for each case, clears the screen and types the narration,
 // each when told; then waits for a key, then echoes keys.
 int gameSide(const Channel& ch) {
-  kiv::TerminalDevice terminal;
-  kiv::attach(terminal);
+  std::string refusal;
+  const std::unique_ptr<kiv::TerminalDevice> terminal = kiv::TerminalDevice::open(refusal);
+  if (!terminal) {
+    std::fputs(refusal.c_str(), stderr);
+    return 2;
+  }
+  kiv::attach(*terminal);
   double go = 0;
   for (const Case& c : kCases) {
     readValue(ch.toChild[0], go, nullptr, 60s);

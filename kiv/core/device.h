@@ -5,33 +5,15 @@
 #include <cstdint>
 #include <string>
 
+#include "kiv/core/key_codes.h"
+
 namespace kiv {
 
 class ScreenBuffer;
 
-// Key codes as the game reads them: a character's code page 857 byte, or for
-// an extended key two codes in a row, kExtended (224) or kFunction (0) and
-// then the key's scan code.
-namespace key {
-constexpr int kFunction = 0;
-constexpr int kExtended = 224;
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kSpace = 32;
-constexpr int kUp = 72;
-constexpr int kDown = 80;
-constexpr int kLeft = 75;
-constexpr int kRight = 77;
-constexpr int kHome = 71;
-constexpr int kEnd = 79;
-constexpr int kPageUp = 73;
-constexpr int kPageDown = 81;
-constexpr int kInsert = 82;
-constexpr int kDelete = 83;
-constexpr int kF1 = 59;  // F1 to F10 are 59 to 68 after kFunction
-}  // namespace key
+// The fewest rows of a terminal every screen of the game can be played in
+// (the window follows the cursor): a status line may take the 24th.
+constexpr int kFewestRows = 23;
 
 class Device {
  public:
@@ -39,7 +21,8 @@ class Device {
 
   // Shows the buffer as it stands now (changed cells only, where it can).
   virtual void present(const ScreenBuffer& screen) = 0;
-  // Waits for one key code; the second code of a two-code key comes next.
+  // Waits for one key code; the first code of a two-code key comes marked
+  // (key::markedFirst), its second code next.
   virtual int readKey() = 0;
   // True if a key code is waiting; reads nothing.
   virtual bool keyWaiting() = 0;

@@ -11,6 +11,7 @@ namespace {
 
 Device* g_device = nullptr;
 bool g_silent = false;
+bool g_secondCodeFollows = false;  // the last code GetKey returned started a two-code key
 std::unique_ptr<ScreenBuffer> g_screen = std::make_unique<ScreenBuffer>();
 unsigned g_randState = 1;
 
@@ -40,6 +41,7 @@ void tone(int frequency, int ms) {
 
 void attach(Device& device) {
   g_device = &device;
+  g_secondCodeFollows = false;
   g_screen = std::make_unique<ScreenBuffer>();
 }
 
@@ -151,8 +153,12 @@ void SetCursorPosition(int x, int y) { screen().setCursor(x, y); }
 
 int GetKey() {
   present();
-  return device().readKey();
+  const int code = device().readKey();
+  g_secondCodeFollows = key::startsTwoCodeKey(code);
+  return key::gameCode(code);
 }
+
+bool KeyHasSecondCode() { return g_secondCodeFollows; }
 
 int KeyboardHit() { return device().keyWaiting() ? 1 : 0; }
 
@@ -198,8 +204,8 @@ void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyk
 
 void PressAnyKeyToContinue(std::string thetext) {
   yaz(linefeed(2) + std::string(13, ' ') + thetext, false, 0, 0, "   ", 75);
-  const int code = GetKey();
-  if (code == key::kFunction || code == key::kExtended) GetKey();
+  GetKey();
+  if (KeyHasSecondCode()) GetKey();
 }
 
 char convertEN(char str_in) {

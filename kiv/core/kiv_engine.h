@@ -65,6 +65,9 @@ void SetTitle(const std::string& str);
 void SetCursorPosition(int x, int y);
 // Waits for one key code, without echo.
 int GetKey();
+// True when the code GetKey last returned is the first of a two-code key (an
+// arrow's 224, not the typed letter Ó): the next GetKey returns its second.
+bool KeyHasSecondCode();
 // Non-zero if a key is waiting; reads nothing.
 int KeyboardHit();
 

@@ -1,9 +1,10 @@
 // The real terminal: draws the screen buffer through the terminal's terminfo
 // entry in the locale's characters, reads keys as the game's key codes, and
-// restores the terminal on every way out.
+// restores the terminal on every way out and every stop.
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "kiv/core/device.h"
 
@@ -15,8 +16,11 @@ bool isInteractiveTerminal();
 class TerminalDevice : public Device {
  public:
   // Takes over the terminal: alternate screen, keys without echo, colours,
-  // signal handlers that restore it. Only one may exist at a time.
-  TerminalDevice();
+  // signal handlers that restore it. Only one may exist at a time. Nothing,
+  // and in `refusal` one line saying why, for a terminal the game cannot
+  // draw on (TERM unknown, unset, or without cursor addressing); the
+  // terminal is then untouched.
+  static std::unique_ptr<TerminalDevice> open(std::string& refusal);
   // Gives the terminal back exactly as it was found; then, where the
   // locale could not show the Turkish letters, says on standard error in one
   // line how to see them.
@@ -34,8 +38,9 @@ class TerminalDevice : public Device {
   void setCursorVisible(bool visible) override;
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  struct Parts;
+  explicit TerminalDevice(std::string localeWarning);
+  std::unique_ptr<Parts> parts_;
 };
 
 }  // namespace kiv

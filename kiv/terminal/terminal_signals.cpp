@@ -4,22 +4,25 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <algorithm>
 #include <cstring>
-#include <iterator>
 
 namespace kiv::terminal_signals {
 namespace {
 
-constexpr int kEndSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-constexpr int kCrashSignals[] = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
-constexpr int kOtherSignals[] = {SIGWINCH, SIGTSTP};
-constexpr int kHandledCount = 10;
+// Signals whose default ends the program, besides the crashes and the
+// real-time ones: they end the game cleanly at its next wait.
+constexpr int kEndSignals[] = {SIGINT,  SIGTERM, SIGHUP,    SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
+                               SIGVTALRM, SIGPROF, SIGPIPE, SIGXCPU, SIGIO,   SIGPWR,  SIGSTKFLT};
+constexpr int kCrashSignals[] = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGSYS};
+constexpr int kMostHandled = 128;
 
 volatile sig_atomic_t g_pendingEnd = 0;
 volatile sig_atomic_t g_resized = 0;
+volatile sig_atomic_t g_stop = 0;
+volatile sig_atomic_t g_continued = 0;
 int g_wakeRead = -1;
 int g_wakeWrite = -1;
 
@@ -35,7 +38,7 @@ struct Saved {
   int signal;
   struct sigaction action;
 };
-Saved g_saved[kHandledCount];
+Saved g_saved[kMostHandled];
 int g_savedCount = 0;
 
 // Space for the crash handler when the stack itself has overflowed.
@@ -79,7 +82,21 @@ void onResize(int) {
   wake();
 }
 
-const struct sigaction* savedAction(int sig);
+void onStop(int) {
+  g_stop = 1;
+  wake();
+}
+
+void onContinue(int) {
+  g_continued = 1;
+  wake();
+}
+
+const struct sigaction* savedAction(int sig) {
+  for (int i = 0; i < g_savedCount; ++i)
+    if (g_saved[i].signal == sig) return &g_saved[i].action;
+  return nullptr;
+}
 
 // Restores the terminal, then lets the handler that was there before (a
 // sanitizer's report) or the default action finish the program.
@@ -96,14 +113,19 @@ void onCrash(int sig, siginfo_t* info, void* context) {
   ::raise(sig);  // at once (SA_NODEFER), or again on returning to the faulting instruction
 }
 
-void handle(int sig, void (*handler)(int), int flags) {
-  struct sigaction action {};
-  action.sa_handler = handler;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = flags;
+void save(int sig, const struct sigaction& action) {
+  if (g_savedCount == kMostHandled) return;
   Saved& saved = g_saved[g_savedCount++];
   saved.signal = sig;
   ::sigaction(sig, &action, &saved.action);
+}
+
+void handle(int sig, void (*handler)(int)) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = 0;  // no SA_RESTART: a wait wakes up at once
+  save(sig, action);
 }
 
 void handleCrash(int sig) {
@@ -111,15 +133,7 @@ void handleCrash(int sig) {
   action.sa_sigaction = onCrash;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_SIGINFO | SA_RESETHAND | SA_NODEFER | SA_ONSTACK;
-  Saved& saved = g_saved[g_savedCount++];
-  saved.signal = sig;
-  ::sigaction(sig, &action, &saved.action);
-}
-
-const struct sigaction* savedAction(int sig) {
-  for (int i = 0; i < g_savedCount; ++i)
-    if (g_saved[i].signal == sig) return &g_saved[i].action;
-  return nullptr;
+  save(sig, action);
 }
 
 void useAltStack() {
@@ -129,6 +143,13 @@ void useAltStack() {
   ours.ss_sp = g_altStack;
   ours.ss_size = sizeof g_altStack;
   ::sigaltstack(&ours, nullptr);
+}
+
+void unblock(int sig) {
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, sig);
+  ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
 }
 
 }  // namespace
@@ -147,13 +168,17 @@ int install() {
   }
   g_pendingEnd = 0;
   g_resized = 0;
+  g_stop = 0;
+  g_continued = 0;
   g_savedCount = 0;
   useAltStack();
-  for (int sig : kEndSignals) handle(sig, onEnd, 0);  // no SA_RESTART: a wait wakes up at once
-  handle(SIGWINCH, onResize, 0);
-  handle(SIGTSTP, SIG_IGN, 0);  // keys come raw, so Ctrl-Z is a key; suspending is not offered
+  for (int sig : kEndSignals) handle(sig, onEnd);
+  for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) handle(sig, onEnd);
+  handle(SIGWINCH, onResize);
+  handle(SIGTSTP, onStop);
+  handle(SIGCONT, onContinue);
+  handle(SIGXFSZ, SIG_IGN);
   for (int sig : kCrashSignals) handleCrash(sig);
-  static_assert(std::size(kEndSignals) + std::size(kCrashSignals) + std::size(kOtherSignals) == kHandledCount);
   return g_wakeRead;
 }
 
@@ -178,11 +203,17 @@ void disarmRestore() { g_armed = 0; }
 
 int pendingEnd() { return g_pendingEnd; }
 
-bool takeResize() {
-  if (!g_resized) return false;
-  g_resized = 0;
+namespace {
+bool take(volatile sig_atomic_t& flag) {
+  if (!flag) return false;
+  flag = 0;
   return true;
 }
+}  // namespace
+
+bool takeResize() { return take(g_resized); }
+bool takeStop() { return take(g_stop); }
+bool takeContinued() { return take(g_continued); }
 
 void drainWakeups() {
   char buffer[64];
@@ -190,13 +221,21 @@ void drainWakeups() {
   }
 }
 
+void stopHere() {
+  struct sigaction ours {};
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  sigemptyset(&byDefault.sa_mask);
+  ::sigaction(SIGTSTP, &byDefault, &ours);
+  unblock(SIGTSTP);
+  ::raise(SIGTSTP);
+  ::sigaction(SIGTSTP, &ours, nullptr);
+}
+
 void endBy(int signal) {
   uninstall();
   ::signal(signal, SIG_DFL);
-  sigset_t only;
-  sigemptyset(&only);
-  sigaddset(&only, signal);
-  ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  unblock(signal);
   ::raise(signal);
   ::_exit(128 + signal);
 }

@@ -9,9 +9,11 @@ void VirtualDevice::type(const std::string& codePage857Text) {
   for (char c : codePage857Text) scripted_.push_back(static_cast<unsigned char>(c));
 }
 
-void VirtualDevice::typeArrow(int scanCode) {
-  scripted_.push_back(key::kExtended);
-  scripted_.push_back(scanCode);
+void VirtualDevice::typeArrow(int scanCode) { typeTwoCodes(key::kExtended, scanCode); }
+
+void VirtualDevice::typeTwoCodes(int first, int second) {
+  scripted_.push_back(key::markedFirst(first));
+  scripted_.push_back(second);
 }
 
 void VirtualDevice::pressAt(std::int64_t atMs, int code) { early_.push_back({atMs, code}); }

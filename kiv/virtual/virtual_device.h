@@ -36,6 +36,7 @@ class VirtualDevice : public Device {
   void type(int code);
   void type(const std::string& codePage857Text);
   void typeArrow(int scanCode);  // 224, then the scan code
+  void typeTwoCodes(int first, int second);  // an extended (224) or function (0) key
   // A key pressed at virtual time `atMs` (from the start), waiting from then
   // on whether or not the game reads it.
   void pressAt(std::int64_t atMs, int code);

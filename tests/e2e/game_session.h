@@ -29,7 +29,7 @@ struct Start {
   int nullFd = -1;      // see PtyTerminal::Options
   const char* locale = "C.UTF-8";
   std::vector<std::string> arguments = {};  // the game's command line after its name
-  rlim_t fileSizeLimit = 0;            // > 0: no file may grow past this (a full disk)
+  long fileSizeLimit = -1;  // see PtyTerminal::Options; a full disk
 };
 
 class GameSession {
@@ -43,16 +43,12 @@ class GameSession {
     options.environment = {"TERM=" + start.term, std::string("LC_ALL=") + start.locale,
                            "THALVORINE_SPEEDUP=" + std::to_string(start.speedup)};
     options.nullFd = start.nullFd;
+    options.fileSizeLimit = start.fileSizeLimit;
     terminal = std::make_unique<PtyTerminal>(
         [&start] {
           std::vector<char*> argv{const_cast<char*>(THALVORINE_BINARY)};
           for (const std::string& argument : start.arguments) argv.push_back(const_cast<char*>(argument.c_str()));
           argv.push_back(nullptr);
-          if (start.fileSizeLimit > 0) {
-            std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails, as on a full disk
-            const rlimit limit{start.fileSizeLimit, start.fileSizeLimit};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-          }
           ::execv(THALVORINE_BINARY, argv.data());
           return 127;
         },
@@ -73,6 +69,14 @@ inline bool mainMenuAt(const PtyTerminal& term, int row, Look selected = kSelect
   for (int buttonRow : {6, 10, 14})
     if (term.cell(61, buttonRow).look != (buttonRow == row ? selected : other)) return false;
   return true;
+}
+
+// Types Esc, and `then` as keys of their own a moment later (what comes
+// with an Esc at once is an Alt chord).
+inline void escThen(PtyTerminal& term, const std::string& then) {
+  term.send("\x1b");
+  term.waitUntil([] { return false; }, 150ms);
+  term.send(then);
 }
 
 // Waits for the game's end; true if it exited with `code`.

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Ends the game at the main menu through the exit question.
 void leave(PtyTerminal& term) {
   ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
-  term.send("\x1b\r");
+  escThen(term, "\r");
 }
 
 TEST(Recording, IsNotMadeWhenTheTerminalIsRefused) {

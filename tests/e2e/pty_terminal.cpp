@@ -54,6 +54,10 @@ PtyTerminal::PtyTerminal(const std::function<int()>& body, const Options& option
   ::close(master_);
   const rlimit noCore{0, 0};
   ::setrlimit(RLIMIT_CORE, &noCore);
+  if (options.fileSizeLimit >= 0) {
+    const rlimit fileSize{static_cast<rlim_t>(options.fileSizeLimit), static_cast<rlim_t>(options.fileSizeLimit)};
+    ::setrlimit(RLIMIT_FSIZE, &fileSize);
+  }
   if (!options.workingDirectory.empty() && ::chdir(options.workingDirectory.c_str()) != 0) ::_exit(126);
   for (const std::string& entry : options.environment) ::putenv(const_cast<char*>(entry.c_str()));
   if (options.nullFd >= 0) ::dup2(::open("/dev/null", O_RDWR), options.nullFd);

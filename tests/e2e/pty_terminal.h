@@ -22,6 +22,7 @@ class PtyTerminal {
     std::string workingDirectory;  // empty: the current one
     std::vector<std::string> environment = {"TERM=xterm-256color", "LC_ALL=C.UTF-8"};  // added to ours
     int nullFd = -1;  // 0 or 1: that standard stream is /dev/null instead of the terminal
+    long fileSizeLimit = -1;  // bytes a file may grow to (ulimit -f); -1: as ours
   };
 
   // How a cell shows its character: colours as palette numbers (curses/ANSI

@@ -53,7 +53,7 @@ TEST_P(Terminals, ShowTheBannerReadablyAndTheSelectedButtonStandingOut) {
       << term.screenText();
   EXPECT_EQ(term.title(), t.title);
 
-  term.send("\x1b\r");  // Esc, then Yes to the exit question
+  escThen(term, "\r");  // Yes to the exit question
   EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
   EXPECT_LT(term.output().size(), 8000u) << "about 2 KB: only what changes is sent, never the whole screen again";
 }
@@ -93,7 +93,7 @@ TEST_P(Locales, ShowTheLettersOrTheirStandInsReadTypedOnesAndSayHowToSeeThemWher
   ASSERT_TRUE(term.waitUntil(echoed, kPatience)) << term.screenText();
   term.send("\x7f\b\x7f\r");  // both forms of Backspace; an empty watch word leads to the main menu
   ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
-  term.send("\x1b\r");
+  escThen(term, "\r");
   EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
   EXPECT_EQ(term.shows("play in a UTF-8 locale"), l.warned) << term.screenText();
 }

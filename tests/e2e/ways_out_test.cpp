@@ -10,10 +10,11 @@ namespace {
 
 struct WayOut {
   const char* name;
-  const char* keys;  // typed at the main menu, or
+  const char* keys;  // typed at the main menu (after an Esc of its own, with `afterEsc`), or
   int signal;        // sent, during the start-up melody when `inMelody`
   bool inMelody;
-  int waitStatus;  // how the game ends
+  int waitStatus;  // how the game ends, at once
+  bool afterEsc = false;
 };
 
 void PrintTo(const WayOut& way, std::ostream* out) { *out << way.name; }
@@ -29,10 +30,15 @@ TEST_P(WaysOut, RestoreTheTerminal) {
   if (way.signal != 0) {
     ASSERT_EQ(::kill(term.pid(), way.signal), 0);
   }
-  term.send(way.keys);
+  if (way.afterEsc)
+    escThen(term, way.keys);
+  else
+    term.send(way.keys);
+  const auto asked = std::chrono::steady_clock::now();
   const auto status = term.waitExit(kPatience);
   ASSERT_TRUE(status.has_value()) << "the game did not end\n" << term.screenText();
   EXPECT_EQ(*status & ~WCOREFLAG, way.waitStatus);
+  EXPECT_LT(std::chrono::steady_clock::now() - asked, 1s) << "the game went on before it ended";
 
   // The player's terminal as it was: the game's screen left, the cursor
   // shown, plain text, and the line discipline's modes back.
@@ -44,8 +50,11 @@ TEST_P(WaysOut, RestoreTheTerminal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, WaysOut,
-                         ::testing::Values(WayOut{"ExitQuestion", "\x1b\r", 0, false, W_EXITCODE(1, 0)},
+                         ::testing::Values(WayOut{"ExitQuestion", "\r", 0, false, W_EXITCODE(1, 0), true},
                                            WayOut{"CtrlC", "\x03", 0, false, W_EXITCODE(0, SIGINT)},
+                                           WayOut{"CtrlCInMelody", "\x03", 0, true, W_EXITCODE(0, SIGINT)},
+                                           WayOut{"User1", "", SIGUSR1, false, W_EXITCODE(0, SIGUSR1)},
+                                           WayOut{"Alarm", "", SIGALRM, true, W_EXITCODE(0, SIGALRM)},
                                            WayOut{"Term", "", SIGTERM, false, W_EXITCODE(0, SIGTERM)},
                                            WayOut{"HangUp", "", SIGHUP, true, W_EXITCODE(0, SIGHUP)},
                                            WayOut{"Abort", "", SIGABRT, false, W_EXITCODE(0, SIGABRT)}),

@@ -12,9 +12,14 @@ using namespace kiv::key;
 class LineInput : public GameUnit {
  protected:
   void SetUp() override { Order = "Komut"; kiv::SetCursorPosition(0, 3); }
-  // Types `keys` (1000 + a scan code for an arrow), then Enter; the word read.
+  // Types `keys` (1000 + a scan code for an arrow, 2000 + one for a
+  // function key), then Enter; the word read.
   std::string read(const std::vector<int>& keys) {
-    for (int key : keys) key >= 1000 ? dev.typeArrow(key - 1000) : dev.type(key);
+    for (int key : keys) {
+      if (key >= 2000) dev.typeTwoCodes(kFunction, key - 2000);
+      else if (key >= 1000) dev.typeArrow(key - 1000);
+      else dev.type(key);
+    }
     dev.type(kEnter);
     EXPECT_TRUE(get(line));
     return line;
@@ -32,6 +37,11 @@ TEST_F(LineInput, StoresUpperCaseAndShowsTheCursorOnlyWhileWaiting) {
   EXPECT_TRUE(dev.cursorVisible());
 }
 
+TEST_F(LineInput, ALetterWithTheExtendedKeysByteIsNoArrowAndTakesNoKeyWithIt) {
+  EXPECT_EQ(read({0xE0, 'S', 'A', 'L', 'T', 'E', 'R'}), "SALTER");  // Ó: not a Latin letter
+  EXPECT_EQ(read({'a', 0xE0, 1000 + kUp, 'b'}), "AB");
+}
+
 TEST_F(LineInput, StoresTheSameCapitalsInATurkishLocale) {
   const std::string before = std::setlocale(LC_ALL, nullptr);
   ASSERT_NE(std::setlocale(LC_ALL, "tr_TR.UTF-8"), nullptr) << "the test setup makes this locale";
@@ -41,7 +51,7 @@ TEST_F(LineInput, StoresTheSameCapitalsInATurkishLocale) {
 }
 
 TEST_F(LineInput, BlanksControlKeysArrowsAndOtherHighBytesTypeNothingBackspaceTakesOneBackEscKeepsTheWord) {
-  EXPECT_EQ(read({kSpace, kTab, 1, 31, 127, 0x83, 0xFE, 1000 + kUp, 1000 + kLeft, kFunction, kF1, 'x'}), "X");
+  EXPECT_EQ(read({kSpace, kTab, 1, 31, 127, 0x83, 0xFE, 1000 + kUp, 1000 + kLeft, 2000 + kF1, 'x'}), "X");
   EXPECT_EQ(echo(), "x");
   EXPECT_TRUE(dev.beeps().empty());
   EXPECT_EQ(read({'a', 0x9F, kBackspace, kBackspace, kBackspace, kBackspace, 'c'}), "C");
