@@ -288,6 +288,10 @@ void TerminalDevice::State::drawNotice() {
 
 void TerminalDevice::setCursorVisible(bool visible) { state_->wantCursor = visible; }
 
+bool TerminalDevice::looksAlike(int first, int second) {
+  return colour::screensLookAlike(first, second, state_->colours);
+}
+
 void TerminalDevice::setTitle(const std::string& title) {
   if (!state_->titles) return;
   writeAll(STDOUT_FILENO, "\033]2;" + state_->charset->plainText(title) + '\007');
