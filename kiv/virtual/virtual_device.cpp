@@ -54,11 +54,7 @@ std::string rowText(const ScreenBuffer& screen, int row) {
   return text;
 }
 
-std::string rowUtf8(const ScreenBuffer& screen, int row) {
-  std::string text;
-  for (char c : rowText(screen, row)) codepage::appendUtf8(text, codepage::toUnicode(static_cast<unsigned char>(c)));
-  return text;
-}
+std::string rowUtf8(const ScreenBuffer& screen, int row) { return codepage::toUtf8(rowText(screen, row)); }
 
 std::pair<int, int> find(const ScreenBuffer& screen, const std::string& text, int fromRow) {
   for (int row = fromRow; row < ScreenBuffer::kRows; ++row) {
