@@ -38,13 +38,10 @@ TEST(Background, EverySwitchBeepsIntoAnotherColourAndALoneColourStays) {
 // A console that shows only the attribute bits `shown`: 0x7F where a bright
 // background shows as its dark twin, as on eight colours; 0 where every
 // screen looks the same, as without colours.
-class FewColours : public kiv::VirtualDevice {
- public:
-  explicit FewColours(int shown) : shown_(shown) {}
-  bool looksAlike(int first, int second) override { return (first & shown_) == (second & shown_); }
-
- private:
-  int shown_;
+struct FewColours : kiv::VirtualDevice {
+  explicit FewColours(int bits) : shown(bits) {}
+  bool looksAlike(int first, int second) override { return (first & shown) == (second & shown); }
+  int shown;
 };
 
 TEST(Background, ASwitchLooksDifferentWhereTheConsoleCanShowItAndChangesTheColourWhereItCannot) {
@@ -55,8 +52,7 @@ TEST(Background, ASwitchLooksDifferentWhereTheConsoleCanShowItAndChangesTheColou
     kiv::attach(dev);
     background bg;
     for (int attribute : palette) bg.addBGColor(attribute);
-    for (int i = 0; i < 40; ++i) {
-      const int before = bg.current();
+    for (int i = 0, before = 0; i < 40; ++i, before = bg.current()) {
       bg.arkaplan();
       EXPECT_NE(bg.current() & differing, before & differing) << std::hex << before << " to " << bg.current();
     }

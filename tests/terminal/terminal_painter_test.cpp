@@ -21,7 +21,9 @@ constexpr int kRows = 25, kColumns = 80;
 constexpr std::uint8_t kBytes[] = {'a', 'Z', ' ', ' ', 0x9F, 0x8D, 0xB0, 0xDB};  // letters, blanks, ş ı ░ █
 constexpr std::uint8_t kAttributes[] = {0x1F, 0x02, 0x1E, 0x4F, 0x70, 0x08};
 
-struct Terminal { const char* term; int colours; bool hidesCursor; };
+// `newScreenBytes`: a pen and a clear where the clear gives the screen's
+// colour, else a cursor move and the blanks of each row.
+struct Terminal { const char* term; int colours; bool hidesCursor; std::size_t newScreenBytes; };
 void PrintTo(const Terminal& terminal, std::ostream* out) { *out << terminal.term; }
 
 // A painter for $TERM `term` on an emulator of `rows` × `columns`, shown every byte it paints.
@@ -123,22 +125,8 @@ TEST_P(Painter, ShowsEveryCellAfterEachChangeAndTypesLettersInTheirOwnBytes) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Terminals, Painter,
-                         ::testing::Values(Terminal{"xterm-256color", 16, true}, Terminal{"xterm", 8, true},
-                                           Terminal{"vt100", 0, false}, Terminal{"linux", 8, true},
-                                           Terminal{"screen-256color", 16, true}),
-                         [](const auto& info) { return std::to_string(info.index); });
-
-
-// The terminals that erase in the pen's colours and those that erase in their own.
-struct Eraser { const char* term; int colours; std::size_t newScreenBytes; };
-void PrintTo(const Eraser& terminal, std::ostream* out) { *out << terminal.term; }
-
-class Erasing : public ::testing::TestWithParam<Eraser> {};
-
-TEST_P(Erasing, EveryCellPastTheGameShowsTheScreensColour) {
-  constexpr int kTallRows = 30, kWideColumns = 100;
-  Painted terminal(GetParam().term, GetParam().colours, kTallRows, kWideColumns, 0x1F);
+TEST_P(Painter, TheScreensColourFillsEveryCellPastTheGameAndANewScreenIsNeverScrolledAway) {
+  Painted terminal(GetParam().term, GetParam().colours, 30, 100, 0x1F);
   ASSERT_TRUE(terminal.loaded);
   std::vector<ShownCell> cells(kRows * kColumns);
   for (const std::uint8_t blank : {0x1F, 0x4F, 0x70}) {  // a screen, then new screens in other colours
@@ -146,19 +134,19 @@ TEST_P(Erasing, EveryCellPastTheGameShowsTheScreensColour) {
     std::fill(cells.begin(), cells.end(), ShownCell{' ', blank});
     std::fill(cells.begin() + 3 * kColumns, cells.begin() + 4 * kColumns, ShownCell{'x', 0x02});
     terminal.paint(cells, blank, std::nullopt);
-    for (int y = 0; y < kTallRows; ++y)
-      for (int x = y < kRows ? kColumns : 0; x < kWideColumns; ++x) {
+    for (int y = 0; y < 30; ++y)
+      for (int x = y < kRows ? kColumns : 0; x < 100; ++x) {
         const e2e::PtyTerminal::Cell seen = terminal.screen.cell(x, y);
         ASSERT_TRUE(seen.ch == U' ' && seen.look == terminal.shown(blank))
             << "row " << y << ", column " << x << " on a screen of " << std::hex << int{blank};
       }
   }
-}
 
-TEST_P(Erasing, ANewScreenIsNeverScrolledAway) {
-  Painted terminal(GetParam().term, GetParam().colours, kRows, kColumns, 0x1F);
-  ASSERT_TRUE(terminal.loaded);
-  std::vector<ShownCell> cells(kRows * kColumns, ShownCell{'x', 0x1F});
+  // On a terminal of the game's size, a screen full of text gives way to a new one.
+  terminal.painter->reset(kRows, kColumns);
+  terminal.screen.resize(kColumns, kRows);
+  terminal.useScreen(0x1F);
+  std::fill(cells.begin(), cells.end(), ShownCell{'x', 0x1F});
   terminal.paint(cells, 0x1F, std::nullopt);
   terminal.useScreen(0x4F);
   std::fill(cells.begin(), cells.end(), ShownCell{' ', 0x4F});
@@ -167,12 +155,13 @@ TEST_P(Erasing, ANewScreenIsNeverScrolledAway) {
   EXPECT_LE(out.size(), GetParam().newScreenBytes);
 }
 
-// A new screen costs a pen and a clear where the clear gives the screen's
-// colour, else a cursor move and the blanks of each row.
-INSTANTIATE_TEST_SUITE_P(Terminals, Erasing,
-                         ::testing::Values(Eraser{"xterm-256color", 16, 16}, Eraser{"tmux-256color", 16, 25 * 88 + 16},
-                                           Eraser{"screen", 8, 25 * 88 + 16}, Eraser{"xterm", 8, 16},
-                                           Eraser{"vt100", 0, 16}),
+constexpr std::size_t kWrittenOver = kRows * (kColumns + 8) + 16;
+INSTANTIATE_TEST_SUITE_P(Terminals, Painter,
+                         ::testing::Values(Terminal{"xterm-256color", 16, true, 16}, Terminal{"xterm", 8, true, 16},
+                                           Terminal{"vt100", 0, false, 16}, Terminal{"linux", 8, true, 16},
+                                           Terminal{"screen-256color", 16, true, kWrittenOver},
+                                           Terminal{"screen", 8, true, kWrittenOver}),
                          [](const auto& info) { return std::to_string(info.index); });
+
 }  // namespace
 }  // namespace kiv
