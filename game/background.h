@@ -10,10 +10,12 @@ class background {
 
   void addBGColor(int ColorNumber);
 
-  // Beeps and switches the console to a palette attribute other than the
-  // current one, picked at random (another beep for every pick that repeats
-  // the current one). Does not clear: callers follow with kiv::Clear().
-  // A palette without a second attribute beeps once and keeps its colour.
+  // Beeps and switches the console to a palette attribute that looks
+  // different from the current one on the device (kiv::looksAlike), picked
+  // at random (another beep for every pick that would not). Where none
+  // looks different, any attribute other than the current one will do.
+  // Does not clear: callers follow with kiv::Clear(). A palette without a
+  // second attribute beeps once and keeps its colour.
   void arkaplan();
 
   int current() const { return BGColor; }

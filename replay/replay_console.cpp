@@ -10,13 +10,7 @@
 namespace replay {
 namespace {
 
-std::string utf8(const std::string& codePage857) {
-  std::string text;
-  for (char c : codePage857) kiv::codepage::appendUtf8(text, kiv::codepage::toUnicode(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string quoted(const std::string& codePage857) { return "\"" + utf8(codePage857) + "\""; }
+std::string quoted(const std::string& codePage857) { return "\"" + kiv::codepage::toUtf8(codePage857) + "\""; }
 
 std::string readFile(const char* name) {
   std::ifstream in(name, std::ios::binary);
@@ -75,7 +69,7 @@ std::string ReplayConsole::screenText() const {
   std::string text;
   for (int y = 0; y < recording_.setup.rows && top_ + y < kiv::ScreenBuffer::kRows; ++y) {
     std::string number = std::to_string(y);
-    text += std::string(3 - number.size(), ' ') + number + " |" + utf8(visibleRow(y)) + "\n";
+    text += std::string(3 - number.size(), ' ') + number + " |" + kiv::codepage::toUtf8(visibleRow(y)) + "\n";
   }
   return text;
 }

@@ -61,12 +61,6 @@ std::string narration() {
   return text;
 }
 
-std::size_t utf8Size(const std::string& codePage857) {
-  std::string out;
-  for (char c : codePage857) kiv::codepage::appendUtf8(out, kiv::codepage::toUnicode(static_cast<unsigned char>(c)));
-  return out.size();
-}
-
 double cpuMs() {
   rusage use{};
   getrusage(RUSAGE_SELF, &use);
@@ -218,7 +212,7 @@ int main() {
 
   double load[3] = {};
   getloadavg(load, 3);
-  const std::size_t textBytes = utf8Size("   " + narration());
+  const std::size_t textBytes = kiv::codepage::toUtf8("   " + narration()).size();
   std::vector<Typing> typings;
   for (const Case& c : kCases) typings.push_back(measureTyping(term, ch, c, textBytes));
 

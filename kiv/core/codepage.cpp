@@ -72,6 +72,12 @@ void appendUtf8(std::string& out, char32_t ch) {
   }
 }
 
+std::string toUtf8(std::string_view codePage857) {
+  std::string text;
+  for (char c : codePage857) appendUtf8(text, toUnicode(static_cast<std::uint8_t>(c)));
+  return text;
+}
+
 std::optional<char32_t> nextUtf8(const std::string& text, std::size_t& pos) {
   auto lead = static_cast<unsigned char>(text[pos++]);
   if (lead < 0x80) return lead;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kiv::codepage {
 
@@ -15,6 +16,9 @@ char32_t toUnicode(std::uint8_t byte);
 // The byte that stands for a typed or written character, if code page 857
 // has one. Printable characters only: control glyphs never map back.
 std::optional<std::uint8_t> fromUnicode(char32_t ch);
+
+// `codePage857` as the screen shows it (toUnicode), in UTF-8.
+std::string toUtf8(std::string_view codePage857);
 
 // Appends the UTF-8 form of `ch` to `out`.
 void appendUtf8(std::string& out, char32_t ch);

@@ -34,6 +34,10 @@ class Device {
   virtual std::int64_t calendarSecond() = 0;
   virtual void setTitle(const std::string& title) = 0;
   virtual void setCursorVisible(bool visible) = 0;
+  // True when a screen cleared in attribute `first` shows to the player just
+  // as one cleared in `second` (on a device of few colours or none). A
+  // device that shows every attribute as it is: only when they are equal.
+  virtual bool looksAlike(int first, int second) { return first == second; }
 };
 
 }  // namespace kiv

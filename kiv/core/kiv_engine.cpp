@@ -140,6 +140,8 @@ std::string linefeed(int kactane) { return kactane > 0 ? std::string(kactane, '\
 
 void textattr(int color) { screen().setAttribute(color); }
 
+bool looksAlike(int first, int second) { return device().looksAlike(first, second); }
+
 void ShowConsoleCursor(int bShow) { device().setCursorVisible(bShow != 0); }
 
 int getCursorPosX() { return screen().cursorX(); }

@@ -56,6 +56,8 @@ std::string boslukyarat(int toplamyer, int yazininyeri);
 std::string linefeed(int kactane);
 
 void textattr(int color);
+// True when screens cleared in these two attributes look the same on the device.
+bool looksAlike(int first, int second);
 void ShowConsoleCursor(int bShow);
 int getCursorPosX();
 int getCursorPosY();

@@ -26,4 +26,9 @@ Look monochromeLookOf(int attribute, int screenAttribute) {
   return Look{7, 0, bright, !bright};
 }
 
+bool screensLookAlike(int first, int second, int colours) {
+  return colours > 0 ? lookOf(first, colours) == lookOf(second, colours)
+                     : monochromeLookOf(first, first) == monochromeLookOf(second, second);
+}
+
 }  // namespace kiv::colour

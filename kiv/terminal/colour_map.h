@@ -38,4 +38,10 @@ Look lookOf(int attribute, int colours);
 // among the yellow ones).
 Look monochromeLookOf(int attribute, int screenAttribute);
 
+// True when screens cleared in attributes `first` and `second` look the
+// same drawn with `colours` colours (16, 8 or 0): on 8, bright backgrounds
+// fold into their dark twins; without colours, every screen's own colours
+// are plain text.
+bool screensLookAlike(int first, int second, int colours);
+
 }  // namespace kiv::colour

@@ -173,6 +173,8 @@ void TerminalDevice::setCursorVisible(bool visible) { parts_->wantCursor = visib
 
 void TerminalDevice::setTitle(const std::string& title) { parts_->screen.setTitle(title); }
 
+bool TerminalDevice::looksAlike(int first, int second) { return parts_->screen.looksAlike(first, second); }
+
 int TerminalDevice::readKey() {
   Parts& p = *parts_;
   p.readInput();

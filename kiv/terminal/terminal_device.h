@@ -36,6 +36,7 @@ class TerminalDevice : public Device {
   std::int64_t calendarSecond() override;
   void setTitle(const std::string& title) override;
   void setCursorVisible(bool visible) override;
+  bool looksAlike(int first, int second) override;
 
  private:
   struct Parts;

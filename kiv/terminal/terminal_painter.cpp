@@ -80,7 +80,8 @@ TerminalPainter::TerminalPainter(int colours)
       cud1_(capability("cud1")),
       bell_(capability("bel")),
       smam_(capability("smam")),
-      rmam_(capability("rmam")) {
+      rmam_(capability("rmam")),
+      el_(capability("el")) {
   const std::string setaf = capability("setaf"), setab = capability("setab");
   colours_ = setaf.empty() || setab.empty() ? 0 : colours;
   for (int colour = 0; colour < 16 && colours_ > 0; ++colour) {
@@ -171,7 +172,7 @@ void TerminalPainter::moveTo(int row, int column, std::string& out) {
   std::string best = withParameters(cup_, row, column);
   const auto tryRewriting = [&](int from, std::string way) {
     for (int x = from; x < column && way.size() < best.size(); ++x) {
-      const Shown seen = shadow_[static_cast<std::size_t>(row) * width_ + x];
+      const Shown seen = shadow_[static_cast<std::size_t>(row) * columns_ + x];
       const Glyph& glyph = glyphs_[byteOf(seen)];
       if (seen == 0 || penOf(seen) != pen_ || (byteOf(seen) != ' ' && glyph.lineDrawing != lineDrawing_)) return;
       way += glyph.text;
@@ -198,95 +199,134 @@ void TerminalPainter::put(int row, int column, Shown cell, std::string& out) {
   } else {
     out += glyph.text;
   }
-  shadow_[static_cast<std::size_t>(row) * width_ + column] = cell;
+  shadow_[static_cast<std::size_t>(row) * columns_ + column] = cell;
   column_ = lastColumn ? -1 : column + 1;  // past the last column the cursor's place depends on the terminal
   if (lastColumn) row_ = -1;
+}
+
+// Blanks as the terminal erases them (clearing, scrolling in, erasing a
+// line) while its pen is `pen`: in the pen's colours where it has
+// back-colour-erase, else in its own.
+TerminalPainter::Shown TerminalPainter::erasedWith(Shown pen) const {
+  return shown(' ', bce_ ? penOf(pen) : packPen(-1, -1, false, false));
+}
+
+// About how many bytes writing the cells that differ from what the terminal
+// shows takes, after it has scrolled up by `scrolledBy` rows (the rows it
+// scrolls in showing `scrolledIn`; all of them, for a clear): a cursor move
+// for each run of changed cells and a byte for each cell. Counts no further
+// than `enough`.
+std::size_t TerminalPainter::writingCost(int scrolledBy, Shown scrolledIn, std::size_t enough) const {
+  std::size_t bytes = 0;
+  for (int y = 0; y < rows_ && bytes < enough; ++y) {
+    const std::size_t at = static_cast<std::size_t>(y) * columns_;
+    const bool old = y + scrolledBy < rows_;
+    bool changed = false;
+    for (int x = 0; x < columns_; ++x) {
+      const bool was = changed;
+      changed = want_[at + x] != (old ? shadow_[at + static_cast<std::size_t>(scrolledBy) * columns_ + x] : scrolledIn);
+      bytes += changed ? (was ? 1 : 8) : 0;
+    }
+  }
+  return bytes;
+}
+
+// Clears the terminal, or scrolls it up, first when that leaves the least
+// to write in all.
+void TerminalPainter::clearOrScroll(Shown blank, std::string& out) {
+  std::size_t best = writingCost(0, 0, SIZE_MAX);
+  int bestBy = 0;
+  if (!clear_.empty()) {
+    const std::size_t bytes = writingCost(rows_, erasedWith(blank), best) + clear_.size();
+    if (bytes < best) best = bytes, bestBy = rows_;
+  }
+  const Shown scrolledIn = erasedWith(blank);
+  for (int by = 1; by < rows_ && !ind_.empty(); ++by) {
+    const std::size_t moves = by * ind_.size() + 8;
+    if (moves >= best) break;
+    const std::size_t bytes = writingCost(by, scrolledIn, best - moves) + moves;
+    if (bytes < best) best = bytes, bestBy = by;
+  }
+  if (bestBy == rows_)
+    clearScreen(blank, out);
+  else if (bestBy > 0)
+    scrollUp(bestBy, scrolledIn, out);
 }
 
 void TerminalPainter::clearScreen(Shown blank, std::string& out) {
   std::fill(shadow_.begin(), shadow_.end(), Shown{0});
   if (clear_.empty()) return;
-  setPen(bce_ ? blank : packPen(-1, -1, false, false), out);
+  setPen(penOf(erasedWith(blank)), out);
   out += clear_;
   row_ = column_ = 0;
-  std::fill(shadow_.begin(), shadow_.end(), shown(' ', pen_));
+  std::fill(shadow_.begin(), shadow_.end(), erasedWith(blank));
 }
 
-// Scrolls the terminal up by the number of rows that leaves the least to
-// write (each run of changed cells counted as a cursor move and its cells),
-// if that beats writing them where they are.
-bool TerminalPainter::scrollUp(int rows, Shown blank, std::string& out) {
-  if (rows != rows_ || ind_.empty()) return false;
-  const Shown newRow = shown(' ', bce_ ? blank : packPen(-1, -1, false, false));
-  const auto cost = [&](int by, std::size_t enough) {
-    std::size_t bytes = 0;
-    for (int y = 0; y < rows && bytes < enough; ++y) {
-      const std::size_t at = static_cast<std::size_t>(y) * width_;
-      bool changed = false;
-      for (int x = 0; x < width_; ++x) {
-        const bool was = changed;
-        changed = want_[at + x] != (y + by < rows ? shadow_[at + static_cast<std::size_t>(by) * width_ + x] : newRow);
-        bytes += changed ? (was ? 1 : 8) : 0;
-      }
-    }
-    return bytes;
-  };
-  std::size_t best = cost(0, SIZE_MAX);
-  int bestBy = 0;
-  for (int by = 1; by < rows; ++by) {
-    const std::size_t bytes = cost(by, best) + by * ind_.size() + 8;
-    if (bytes < best) best = bytes, bestBy = by;
-  }
-  if (bestBy == 0) return false;
-  setPen(penOf(newRow), out);  // the rows scrolled in take its background, or the terminal's own
-  moveTo(rows - 1, 0, out);
-  for (int i = 0; i < bestBy; ++i) out += ind_;
-  const auto shift = static_cast<std::ptrdiff_t>(bestBy) * width_;
+// Scrolls the terminal up by `by` rows, the rows scrolled in showing `scrolledIn`.
+void TerminalPainter::scrollUp(int by, Shown scrolledIn, std::string& out) {
+  setPen(penOf(scrolledIn), out);  // the rows scrolled in take its background, or the terminal's own
+  moveTo(rows_ - 1, 0, out);
+  for (int i = 0; i < by; ++i) out += ind_;
+  const auto shift = static_cast<std::ptrdiff_t>(by) * columns_;
   std::move(shadow_.begin() + shift, shadow_.end(), shadow_.begin());
-  std::fill(shadow_.end() - shift, shadow_.end(), newRow);
+  std::fill(shadow_.end() - shift, shadow_.end(), scrolledIn);
+}
+
+// Erases the rest of the row from (row, column) when every cell of it is to
+// be the same blank, the terminal erases in that blank's colours and erasing
+// is cheaper than writing the blanks that differ.
+bool TerminalPainter::eraseRestOfRow(int row, int column, std::string& out) {
+  const std::size_t at = static_cast<std::size_t>(row) * columns_;
+  const Shown blank = want_[at + column];
+  if (el_.empty() || erasedWith(blank) != blank) return false;
+  std::size_t differing = 0;
+  for (int x = column; x < columns_; ++x) {
+    if (want_[at + x] != blank) return false;
+    differing += shadow_[at + x] != blank;
+  }
+  if (differing <= el_.size()) return false;
+  moveTo(row, column, out);
+  setPen(blank, out);
+  out += el_;
+  const auto rowStart = shadow_.begin() + static_cast<std::ptrdiff_t>(at);
+  std::fill(rowStart + column, rowStart + columns_, blank);
   return true;
 }
 
 void TerminalPainter::paint(const std::vector<ShownCell>& cells, int width, const Looks& looks, std::uint8_t blank,
                             std::optional<CursorAt> cursor, std::string& out) {
-  const int rows = static_cast<int>(cells.size()) / width;
   std::array<Shown, 256> pens;
   for (int look = 0; look < 256; ++look) pens[look] = penFor(looks[look]);
-  want_.resize(cells.size());
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const std::uint8_t byte = cells[i].byte;
-    const Shown pen = pens[cells[i].look] ^ (reversed_[byte] ? kReverse : 0);
-    want_[i] = shown(blank_[byte] || reversed_[byte] ? ' ' : byte, pen);
-  }
   const Shown blankPen = pens[blank];
+  want_.assign(static_cast<std::size_t>(rows_) * columns_, shown(' ', blankPen));
+  const int shownRows = std::min(static_cast<int>(cells.size()) / std::max(width, 1), rows_);
+  const int shownColumns = std::min(width, columns_);
+  for (int y = 0; y < shownRows; ++y)
+    for (int x = 0; x < shownColumns; ++x) {
+      const ShownCell& cell = cells[static_cast<std::size_t>(y) * width + x];
+      const Shown pen = pens[cell.look] ^ (reversed_[cell.byte] ? kReverse : 0);
+      want_[static_cast<std::size_t>(y) * columns_ + x] =
+          shown(blank_[cell.byte] || reversed_[cell.byte] ? ' ' : cell.byte, pen);
+    }
   if (!cursor && cursorShown_ != false) {  // hidden before anything moves
     out += civis_;
     cursorShown_ = false;
   }
 
-  if (width != width_ || shadow_.size() != want_.size()) {
-    width_ = width;
+  if (shadow_.size() != want_.size()) {
     shadow_.assign(want_.size(), Shown{0});
     clearScreen(blankPen, out);
   } else {
     std::size_t differing = 0;
     for (std::size_t i = 0; i < want_.size(); ++i) differing += want_[i] != shadow_[i];
-    if (differing > 8 && scrollUp(rows, blankPen, out)) {
-      differing = 0;
-      for (std::size_t i = 0; i < want_.size(); ++i) differing += want_[i] != shadow_[i];
-    }
-    if (differing > clear_.size()) {
-      const Shown cleared = shown(' ', bce_ ? blankPen : packPen(-1, -1, false, false));
-      const auto afterClear = static_cast<std::size_t>(
-          std::count_if(want_.begin(), want_.end(), [&](Shown cell) { return cell != cleared; }));
-      if (afterClear + clear_.size() < differing) clearScreen(blankPen, out);
-    }
+    if (differing > 8) clearOrScroll(blankPen, out);
   }
 
-  for (int y = 0; y < rows; ++y) {
-    const std::size_t at = static_cast<std::size_t>(y) * width;
-    for (int x = 0; x < width; ++x) {
+  for (int y = 0; y < rows_; ++y) {
+    const std::size_t at = static_cast<std::size_t>(y) * columns_;
+    for (int x = 0; x < columns_; ++x) {
       if (want_[at + x] == shadow_[at + x]) continue;
+      if (byteOf(want_[at + x]) == ' ' && eraseRestOfRow(y, x, out)) break;
       moveTo(y, x, out);
       put(y, x, want_[at + x], out);
     }

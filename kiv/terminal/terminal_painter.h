@@ -65,11 +65,11 @@ class TerminalPainter {
   void reset(int rows, int columns);
 
   // Appends to `out` what makes the terminal's top left show `cells` (rows
-  // of `width`, at most the terminal's size) in `looks` (without colours,
-  // only bold and reverse count), the rest of the terminal blank in look
-  // `blank`, and the cursor at `cursor` or hidden. Repaints from a cleared
-  // screen what has mostly changed, and scrolls the terminal when the cells
-  // moved up by whole rows.
+  // of `width`; what lies past the terminal's size is left out) in `looks`
+  // (without colours, only bold and reverse count), the rest of the terminal
+  // blank in look `blank`, and the cursor at `cursor` or hidden. Of writing
+  // the changed cells where they are, scrolling the terminal first (when the
+  // cells moved up by whole rows) or clearing it first, takes the cheapest.
   void paint(const std::vector<ShownCell>& cells, int width, const Looks& looks, std::uint8_t blank,
              std::optional<CursorAt> cursor, std::string& out);
 
@@ -90,8 +90,12 @@ class TerminalPainter {
   static Shown penOf(Shown cell) { return cell & ~Shown{0xFF}; }
 
   Shown penFor(const colour::Look& look) const;
+  Shown erasedWith(Shown pen) const;
+  std::size_t writingCost(int scrolledBy, Shown scrolledIn, std::size_t enough) const;
+  void clearOrScroll(Shown blank, std::string& out);
   void clearScreen(Shown blank, std::string& out);
-  bool scrollUp(int rows, Shown blank, std::string& out);
+  void scrollUp(int by, Shown scrolledIn, std::string& out);
+  bool eraseRestOfRow(int row, int column, std::string& out);
   void moveTo(int row, int column, std::string& out);
   void setPen(Shown pen, std::string& out);
   void setLineDrawing(bool on, std::string& out);
@@ -100,7 +104,7 @@ class TerminalPainter {
   // The terminal's capabilities, padding removed.
   int colours_;
   std::string cup_, clear_, sgr0_, bold_, rev_, smacs_, rmacs_, enacs_, smcup_, rmcup_, civis_, cnorm_, ind_,
-      cr_, cud1_, bell_, smam_, rmam_;
+      cr_, cud1_, bell_, smam_, rmam_, el_;
   std::array<std::string, 16> setaf_, setab_;
   std::array<char, 128> acs_{};  // VT100 line-drawing letter to the terminal's character, 0 for none
   bool bce_ = false, autoMargins_ = false, pendingWrap_ = false, sgr0EndsLineDrawing_ = false;
@@ -109,8 +113,7 @@ class TerminalPainter {
 
   // What the terminal shows now.
   int rows_ = 0, columns_ = 0;  // the terminal's size
-  int width_ = 0;               // of the grid the shadow holds
-  std::vector<Shown> shadow_;   // rows × width_
+  std::vector<Shown> shadow_;   // rows_ × columns_, empty when not known
   std::vector<Shown> want_;     // the same, as paint is asked to show it
   Shown pen_ = 0;               // 0: unknown
   std::optional<bool> lineDrawing_, cursorShown_;

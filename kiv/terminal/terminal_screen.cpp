@@ -115,4 +115,8 @@ void TerminalScreen::drawNotice() {
   send();
 }
 
+bool TerminalScreen::looksAlike(int first, int second) const {
+  return colour::screensLookAlike(first, second, colours_);
+}
+
 }  // namespace kiv

@@ -26,6 +26,8 @@ class TerminalScreen {
   // The terminal's own size now; a window title where the terminal takes one.
   int rows() const { return rows_; }
   void setTitle(const std::string& codePage857Title) const;
+  // True when screens cleared in these two attributes look the same here.
+  bool looksAlike(int first, int second) const;
 
   // Reads the terminal's size; whatever it showed is unknown from now on.
   void readSize();

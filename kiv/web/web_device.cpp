@@ -85,9 +85,7 @@ std::int64_t WebDevice::calendarSecond() {
 }
 
 void WebDevice::setTitle(const std::string& title) {
-  std::string utf8;
-  for (char c : title) codepage::appendUtf8(utf8, codepage::toUnicode(static_cast<unsigned char>(c)));
-  thalvorine_title(utf8.c_str());
+  thalvorine_title(codepage::toUtf8(title).c_str());
 }
 
 }  // namespace kiv

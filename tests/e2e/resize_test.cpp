@@ -5,7 +5,7 @@ namespace e2e {
 namespace {
 
 TEST(Resize, TooSmallShowsTheNoticeAndHoldsKeysUntilTheGameIsSeenAgain) {
-  GameSession game;
+  GameSession game({"tmux-256color"});  // a terminal that erases in its own colours, not the pen's
   PtyTerminal& term = *game.terminal;
   ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
 
@@ -24,6 +24,10 @@ TEST(Resize, TooSmallShowsTheNoticeAndHoldsKeysUntilTheGameIsSeenAgain) {
   EXPECT_FALSE(term.shows("needs a terminal"));
   term.resize(100, 30);  // larger than the game: its 80 columns, more of its rows
   ASSERT_TRUE(term.waitUntil([&] { return term.shows("Thalvorine v0.1.0"); }, kPatience)) << term.screenText();
+  term.settle(200ms, kPatience);
+  const int background = term.cell(0, 0).look.background;  // past the game's columns too
+  for (int y = 0; y < 30; ++y)
+    for (int x = 80; x < 100; ++x) ASSERT_EQ(term.cell(x, y).look.background, background) << x << ", " << y;
   term.send("\r");
   EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
 }

@@ -35,6 +35,30 @@ TEST(Background, EverySwitchBeepsIntoAnotherColourAndALoneColourStays) {
   }
 }
 
+// A console that shows only the attribute bits `shown`: 0x7F where a bright
+// background shows as its dark twin, as on eight colours; 0 where every
+// screen looks the same, as without colours.
+struct FewColours : kiv::VirtualDevice {
+  explicit FewColours(int bits) : shown(bits) {}
+  bool looksAlike(int first, int second) override { return (first & shown) == (second & shown); }
+  int shown;
+};
+
+TEST(Background, ASwitchLooksDifferentWhereTheConsoleCanShowItAndChangesTheColourWhereItCannot) {
+  const struct { int shown; std::vector<int> palette; int differing; } consoles[] = {
+      {0x7F, {0xD7, 0x57, 0x1F}, 0x7F}, {0x00, {0x4F, 0x2E}, 0xFF}};
+  for (const auto& [shown, palette, differing] : consoles) {
+    FewColours dev(shown);
+    kiv::attach(dev);
+    background bg;
+    for (int attribute : palette) bg.addBGColor(attribute);
+    for (int i = 0, before = 0; i < 40; ++i, before = bg.current()) {
+      bg.arkaplan();
+      EXPECT_NE(bg.current() & differing, before & differing) << std::hex << before << " to " << bg.current();
+    }
+  }
+}
+
 TEST(Sound, ASilentConsoleKeepsEveryToneAndBellAsAPauseOfItsLength) {
   kiv::VirtualDevice dev;
   kiv::attach(dev);

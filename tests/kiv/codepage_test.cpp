@@ -18,6 +18,11 @@ TEST(Codepage, ShowsEachByteAsItsCharacterAndMapsEveryCharacterBackButNoControlG
   EXPECT_EQ(cp::fromUnicode(U'¶'), 0xF4);  // also the glyph of 0x14
 }
 
+TEST(Utf8, ATextIsWrittenAsTheScreenShowsEachByte) {
+  EXPECT_EQ(cp::toUtf8(std::string("\x98\x9F\x8D k \xC9\xB0\x01\x00", 10)), "İşı k ╔░☺ ");
+  EXPECT_EQ(cp::toUtf8(""), "");
+}
+
 TEST(Utf8, AMalformedSequenceSkipsOneByte) {
   for (std::string bad : {"\x80", "\xC3", "\xC3(", "\xE2\x82", "\xE2(\xA1", "\xFC\x80\x80\x80", "\xFF",
                           "\xC0\xAF", "\xE0\x80\xAF", "\xF0\x80\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"}) {

@@ -30,6 +30,16 @@ TEST(ColourMap, SixteenColoursAreExactEightFoldBrightnessNoneMakeOtherColoursSta
   EXPECT_EQ(monochromeLookOf(0x0E, 0x0E), Look{}) << "the screen's own colours, even bright, are plain";
 }
 
+TEST(ColourMap, ScreensLookAlikeWhereOnlyABrightBackgroundSetsThemApartOnEightColoursAndAlwaysWithoutColours) {
+  const struct { int first, second, colours; bool alike; } screens[] = {
+      {0xD7, 0x57, 8, true},  {0xF3, 0x73, 8, true},   {0xF0, 0x70, 8, true},  {0xB0, 0x30, 8, true},
+      {0xD7, 0x57, 16, false}, {0xB8, 0xB0, 8, false}, {0x1F, 0x4F, 8, false}, {0x1F, 0x1F, 16, true},
+      {0x1F, 0x4F, 0, true}};
+  for (const auto& [first, second, colours, alike] : screens)
+    EXPECT_EQ(screensLookAlike(first, second, colours), alike) << std::hex << first << " and " << second << " with "
+                                                                << std::dec << colours;
+}
+
 TEST(ColourMap, UsesSixteenWhereTheTerminalHasThemEightOrNone) {
   for (const auto& [colours, used] : {std::pair{256, 16}, {16, 16}, {15, 8}, {8, 8}, {7, 0}, {-1, 0}})
     EXPECT_EQ(coloursToUse(colours), used) << colours << " colours";

@@ -21,25 +21,61 @@ constexpr int kRows = 25, kColumns = 80;
 constexpr std::uint8_t kBytes[] = {'a', 'Z', ' ', ' ', 0x9F, 0x8D, 0xB0, 0xDB};  // letters, blanks, ş ı ░ █
 constexpr std::uint8_t kAttributes[] = {0x1F, 0x02, 0x1E, 0x4F, 0x70, 0x08};
 
-struct Terminal { const char* term; int colours; bool hidesCursor; };
+// `newScreenBytes`: a pen and a clear where the clear gives the screen's
+// colour, else a cursor move and the blanks of each row.
+struct Terminal { const char* term; int colours; bool hidesCursor; std::size_t newScreenBytes; };
 void PrintTo(const Terminal& terminal, std::ostream* out) { *out << terminal.term; }
+
+// A painter for $TERM `term` on an emulator of `rows` × `columns`, shown every byte it paints.
+struct Painted {
+  Painted(const char* term, int colours, int rows, int columns, int screenAttribute) : screen([] { return 0; }, {}) {
+    std::setlocale(LC_ALL, "C.UTF-8");
+    ::setenv("TERM", term, 1);
+    loaded = loadTerminalEntry(STDERR_FILENO) == TerminalEntry::kLoaded;
+    painter.emplace(colours);
+    charset.emplace();
+    painter->useCharset(*charset);
+    painter->reset(rows, columns);
+    screen.resize(columns, rows);
+    useScreen(screenAttribute);
+  }
+  // The looks as the device works them out for a screen of `attribute`.
+  void useScreen(int attribute) {
+    for (int each = 0; each < 256; ++each)
+      looks[each] = painter->colours() > 0 ? colour::lookOf(each, painter->colours())
+                                           : colour::monochromeLookOf(each, attribute);
+  }
+  ~Painted() {
+    unloadTerminalEntry();
+    std::setlocale(LC_ALL, "C");
+  }
+  std::string paint(const std::vector<ShownCell>& cells, std::uint8_t blank, std::optional<CursorAt> cursor) {
+    std::string out;
+    painter->paint(cells, kColumns, looks, blank, cursor, out);
+    screen.show(out);
+    return out;
+  }
+  // Attribute `attribute` as the emulator should show it.
+  Look shown(int attribute) const {
+    const colour::Look& look = looks[attribute];
+    return painter->colours() > 0 ? Look{look.foreground, look.background, look.bold}
+                                  : Look{-1, -1, look.bold, look.reverse};
+  }
+
+  bool loaded = false;
+  std::optional<TerminalPainter> painter;
+  std::optional<TerminalCharset> charset;
+  Looks looks;
+  e2e::PtyTerminal screen;  // no program
+};
 
 class Painter : public ::testing::TestWithParam<Terminal> {};
 
 TEST_P(Painter, ShowsEveryCellAfterEachChangeAndTypesLettersInTheirOwnBytes) {
-  ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
-  ::setenv("TERM", GetParam().term, 1);
-  ASSERT_EQ(loadTerminalEntry(STDERR_FILENO), TerminalEntry::kLoaded);
-  TerminalPainter painter(GetParam().colours);
-  ASSERT_EQ(painter.colours(), GetParam().colours);
-  const TerminalCharset charset;
-  painter.useCharset(charset);
-  painter.reset(kRows, kColumns);
-  Looks looks;
-  for (int attribute = 0; attribute < 256; ++attribute)
-    looks[attribute] = painter.colours() > 0 ? colour::lookOf(attribute, painter.colours())
-                                             : colour::monochromeLookOf(attribute, 0x1F);
-  e2e::PtyTerminal screen([] { return 0; }, {});  // 80 × 25, no program
+  Painted terminal(GetParam().term, GetParam().colours, kRows, kColumns, 0x1F);
+  ASSERT_TRUE(terminal.loaded);
+  ASSERT_EQ(terminal.painter->colours(), GetParam().colours);
+  e2e::PtyTerminal& screen = terminal.screen;
   std::vector<ShownCell> cells(kRows * kColumns, ShownCell{' ', 0x1F});
   std::uint8_t blank = 0x1F;
   std::mt19937 chance(857);
@@ -47,20 +83,15 @@ TEST_P(Painter, ShowsEveryCellAfterEachChangeAndTypesLettersInTheirOwnBytes) {
 
   // Paints, shows the bytes to the emulator and compares every cell; returns how many bytes it took.
   const auto paint = [&](std::optional<CursorAt> cursor) {
-    std::string out;
-    painter.paint(cells, kColumns, looks, blank, cursor, out);
-    screen.show(out);
+    const std::size_t bytes = terminal.paint(cells, blank, cursor).size();
     for (int i = 0; i < kRows * kColumns; ++i) {
-      const colour::Look& look = looks[cells[i].look];
       const e2e::PtyTerminal::Cell seen = screen.cell(i % kColumns, i / kColumns);
-      const auto want = painter.colours() > 0 ? Look{look.foreground, look.background, look.bold}
-                                              : Look{-1, -1, look.bold, look.reverse};
-      EXPECT_TRUE(seen.ch == codepage::toUnicode(cells[i].byte) && seen.look == want)
+      EXPECT_TRUE(seen.ch == codepage::toUnicode(cells[i].byte) && seen.look == terminal.shown(cells[i].look))
           << "row " << i / kColumns << ", column " << i % kColumns;
     }
     EXPECT_EQ(screen.cursorVisible(), cursor.has_value() || !GetParam().hidesCursor);
     EXPECT_TRUE(!cursor || screen.cursor() == std::pair(cursor->row, cursor->column));
-    return out.size();
+    return bytes;
   };
 
   for (int round = 0; round < 6 && !HasFailure(); ++round) {
@@ -92,14 +123,44 @@ TEST_P(Painter, ShowsEveryCellAfterEachChangeAndTypesLettersInTheirOwnBytes) {
       paint(std::nullopt);
     }
   }
-  unloadTerminalEntry();
-  std::setlocale(LC_ALL, "C");
 }
 
+TEST_P(Painter, TheScreensColourFillsEveryCellPastTheGameAndANewScreenIsNeverScrolledAway) {
+  Painted terminal(GetParam().term, GetParam().colours, 30, 100, 0x1F);
+  ASSERT_TRUE(terminal.loaded);
+  std::vector<ShownCell> cells(kRows * kColumns);
+  for (const std::uint8_t blank : {0x1F, 0x4F, 0x70}) {  // a screen, then new screens in other colours
+    terminal.useScreen(blank);
+    std::fill(cells.begin(), cells.end(), ShownCell{' ', blank});
+    std::fill(cells.begin() + 3 * kColumns, cells.begin() + 4 * kColumns, ShownCell{'x', 0x02});
+    terminal.paint(cells, blank, std::nullopt);
+    for (int y = 0; y < 30; ++y)
+      for (int x = y < kRows ? kColumns : 0; x < 100; ++x) {
+        const e2e::PtyTerminal::Cell seen = terminal.screen.cell(x, y);
+        ASSERT_TRUE(seen.ch == U' ' && seen.look == terminal.shown(blank))
+            << "row " << y << ", column " << x << " on a screen of " << std::hex << int{blank};
+      }
+  }
+
+  // On a terminal of the game's size, a screen full of text gives way to a new one.
+  terminal.painter->reset(kRows, kColumns);
+  terminal.screen.resize(kColumns, kRows);
+  terminal.useScreen(0x1F);
+  std::fill(cells.begin(), cells.end(), ShownCell{'x', 0x1F});
+  terminal.paint(cells, 0x1F, std::nullopt);
+  terminal.useScreen(0x4F);
+  std::fill(cells.begin(), cells.end(), ShownCell{' ', 0x4F});
+  const std::string out = terminal.paint(cells, 0x4F, std::nullopt);
+  EXPECT_EQ(out.find('\n'), std::string::npos) << "no line scrolled";
+  EXPECT_LE(out.size(), GetParam().newScreenBytes);
+}
+
+constexpr std::size_t kWrittenOver = kRows * (kColumns + 8) + 16;
 INSTANTIATE_TEST_SUITE_P(Terminals, Painter,
-                         ::testing::Values(Terminal{"xterm-256color", 16, true}, Terminal{"xterm", 8, true},
-                                           Terminal{"vt100", 0, false}, Terminal{"linux", 8, true},
-                                           Terminal{"screen-256color", 16, true}),
+                         ::testing::Values(Terminal{"xterm-256color", 16, true, 16}, Terminal{"xterm", 8, true, 16},
+                                           Terminal{"vt100", 0, false, 16}, Terminal{"linux", 8, true, 16},
+                                           Terminal{"screen-256color", 16, true, kWrittenOver},
+                                           Terminal{"screen", 8, true, kWrittenOver}),
                          [](const auto& info) { return std::to_string(info.index); });
 
 }  // namespace
