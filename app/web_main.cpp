@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "game/startup.h"
+#include "kiv/core/deadline_pace.h"
 #include "kiv/core/kiv_engine.h"
 #include "kiv/web/web_device.h"
 
@@ -46,10 +47,9 @@ EMSCRIPTEN_KEEPALIVE int thalvorine_keys_read() { return g_page != nullptr ? g_p
 }  // extern "C"
 
 int main(int argc, char** argv) {
-  // For tests: every pause divided by --speed, and a recording's clock (in ms) with --clock.
-  const char* speed = argument(argc, argv, "--speed");
+  // For tests: every pause sped up by --speed, and a recording's clock (in ms) with --clock.
   const char* clock = argument(argc, argv, "--clock");
-  static kiv::WebDevice page(speed != nullptr ? std::atoi(speed) : 1,
+  static kiv::WebDevice page(kiv::speedupFrom(argument(argc, argv, "--speed")),
                              clock != nullptr ? std::optional<std::int64_t>(std::atoll(clock)) : std::nullopt);
   g_page = &page;
   if (::chdir(kPlayFolder) != 0) return 2;

@@ -6,9 +6,12 @@
 
 namespace kiv {
 
-// For tests: the speed-up asked for with THALVORINE_SPEEDUP. `text` holding
-// only an integer from 1 to 1000 gives that number; anything else, nullptr
-// included, gives 1 (the real pace).
+// For tests: the fastest a test may run the clock.
+constexpr int kMaxSpeedup = 1000;
+
+// For tests: the speed-up asked for (THALVORINE_SPEEDUP on the terminal, ?speed=
+// on the web page): `text` holding only an integer from 1 to kMaxSpeedup
+// gives that number; anything else, nullptr included, gives 1 (the real pace).
 int speedupFrom(const char* text);
 
 class DeadlinePace {
@@ -22,14 +25,15 @@ class DeadlinePace {
   static constexpr std::chrono::milliseconds kCatchUpLimit{50};
 
   // Every pause and beep lasts 1/`speedup` of its length, and the calendar
-  // runs `speedup` times faster (1 to 1000; a test's faster clock). 1 is
-  // the real pace.
-  explicit DeadlinePace(int speedup = 1) : speedup_(speedup) {}
+  // runs `speedup` times faster (a test's faster clock; kept within 1 to
+  // kMaxSpeedup). 1 is the real pace.
+  explicit DeadlinePace(int speedup = 1);
 
   int speedup() const { return speedup_; }
 
-  // How long a pause or beep of `ms` milliseconds lasts at this pace:
-  // ms / speedup, but at least 1 when `ms` is at least 1; 0 or less as given.
+  // How long a pause or beep of `ms` milliseconds lasts at this pace, on
+  // every device: ms / speedup, but at least 1 when `ms` is at least 1 (a
+  // pause never vanishes by the speed-up); 0 or less as given.
   int scaled(int ms) const;
 
   // The moment a pause of `ms` milliseconds (scaled) asked for at `now`

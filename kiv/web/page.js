@@ -4,33 +4,38 @@ var Page = (function () {
   'use strict';
   var COLUMNS = 80, ROWS = 25, CELLS = COLUMNS * ROWS;
   var PLAY = '/play';                    // the game's folder: the world and game.dat
-  var STORE = '/thalvorine-progress';    // kept in the browser: game.dat only
+  var LOAD_WAIT_MS = 750;                // the game starts without the kept progress after this
+  var SAVE_WAIT_MS = 5000;               // a save not confirmed by then has failed
   // The console's colours, Windows order: 1 blue, 2 green, 4 red, 8 bright.
   var PALETTE = ['#000000', '#000080', '#008000', '#008080', '#800000', '#800080', '#808000', '#c0c0c0',
                  '#808080', '#0000ff', '#00ff00', '#00ffff', '#ff0000', '#ff00ff', '#ffff00', '#ffffff'];
-  // Block characters drawn as filled cells, so that they join without gaps.
-  var BLOCKS = {0x2588: 'full', 0x2580: 'upper', 0x2584: 'lower'};
+  // Block and shade characters drawn as filled cells, so that they join without gaps.
+  var BLOCKS = {0x2588: 'full', 0x2580: 'upper', 0x2584: 'lower', 0x2591: 'light', 0x2592: 'medium', 0x2593: 'dark'};
+  var BLINK_MS = 500;                    // the cursor's time shown, and hidden
 
   var screen = document.getElementById('screen');
   var note = document.getElementById('keys');
+  var storageNote = document.getElementById('storage');
+  var ended = document.getElementById('ended'), endedText = document.getElementById('ended-text');
   var cursor = document.createElement('div');
   var rows = [];
   var chars = new Uint16Array(CELLS).fill(0x20);
   var attrs = new Uint8Array(CELLS).fill(0x07);
   var cellWidth = 0, rowHeight = 0;
   var audio = null;
+  var over = false;        // the game has ended: the screen stays as it was, still
 
   var page = {
     waiter: null,          // wakes the game while it waits for a key
     storage: false,        // the progress file can be kept in this browser
     storing: null,         // the progress file as last handed to the storage
     stored: null,          // ... and as the storage last confirmed
-    syncing: false,
-    syncAgain: false,
+    saving: false,
+    saveAgain: false,
     exitStatus: null,
     firstLetter: null,     // when the first letter was shown, from the page's start, and
                            // how long the game's tones before it lasted
-    tones: [],             // every tone the game asked for: [frequency, ms]
+    tones: [],             // every tone the game asked for: [frequency, ms, ms it sounds]
     sounded: 0,            // how many of them sounded through Web Audio
   };
 
@@ -48,8 +53,9 @@ var Page = (function () {
   function drawRow(y) {
     var base = y * COLUMNS, spans = [];
     for (var x = 0; x < COLUMNS;) {
+      // A run of one attribute and one kind of cell: text, or one kind of block drawn whole.
       var attr = attrs[base + x], block = BLOCKS[chars[base + x]], end = x + 1;
-      if (!block) while (end < COLUMNS && attrs[base + end] === attr && !BLOCKS[chars[base + end]]) end++;
+      while (end < COLUMNS && attrs[base + end] === attr && BLOCKS[chars[base + end]] === block) end++;
       var span = document.createElement('span');
       span.className = 'f' + (attr & 15) + ' b' + (attr >> 4) + (block ? ' ' + block : '');
       span.textContent = String.fromCharCode.apply(null, chars.subarray(base + x, base + end));
@@ -59,34 +65,57 @@ var Page = (function () {
     rows[y].replaceChildren.apply(rows[y], spans);
   }
 
-  // Sizes the font so that 80 columns and 25 rows fit the window. A row is
-  // as high as the font's glyphs, so that block and shade characters join.
+  // Sizes the font so that 80 columns and 25 rows, and the line on the keys
+  // below them, fit the window. A row is as high as the font's glyphs, so
+  // that block characters join.
   function fit() {
+    var MIN_SIZE = 6;
     screen.style.fontSize = '100px';
     var probe = document.createElement('span');
     probe.textContent = 'M'.repeat(COLUMNS);
     screen.appendChild(probe);
     var box = probe.getBoundingClientRect(), wide = box.width / COLUMNS / 100, high = box.height / 100;
     screen.removeChild(probe);
-    var free = window.innerHeight - note.offsetHeight - 16;
-    var size = Math.max(6, Math.floor(Math.min(window.innerWidth / COLUMNS / wide, free / ROWS / high)));
+    // The line on the keys grows with the font: measured at each size tried, from the widest down.
+    var size = Math.max(MIN_SIZE, Math.floor(window.innerWidth / COLUMNS / wide));
+    for (;;) {
+      note.style.fontSize = Math.max(11, Math.round(size * 0.75)) + 'px';
+      var tallest = Math.floor((window.innerHeight - note.offsetHeight - 16) / ROWS / high);
+      if (size <= tallest || size === MIN_SIZE) break;
+      size = Math.max(MIN_SIZE, tallest);
+    }
     rowHeight = Math.floor(size * high);
     cellWidth = size * wide;
     screen.style.fontSize = size + 'px';
     screen.style.setProperty('--row', rowHeight + 'px');
-    note.style.fontSize = Math.max(11, Math.round(size * 0.75)) + 'px';
     placeCursor();
   }
 
   var cursorAt = {x: 0, y: -1, visible: false};
+  var blinking = null, blinkingAt = null;  // the cursor's blink timer while it is shown, and where
   function placeCursor() {
-    var c = cursorAt, shown = c.visible && c.y >= 0;
+    var c = cursorAt, shown = c.visible && c.y >= 0 && !over;
     cursor.style.display = shown ? 'block' : 'none';
+    var at = shown ? c.x + ',' + c.y : null;
+    if (at !== blinkingAt) blink(at);
     if (!shown) return;
     cursor.className = 'cursor f' + (attrs[c.y * COLUMNS + c.x] & 15);
     cursor.style.left = (c.x * cellWidth) + 'px';
     cursor.style.top = (c.y * rowHeight) + 'px';
     cursor.style.width = cellWidth + 'px';
+  }
+
+  // Blinks the cursor from where it now is (null: hidden), starting shown:
+  // its opacity changed twice a second, which the compositor alone redraws,
+  // where an animation would restyle the page every frame.
+  function blink(at) {
+    clearInterval(blinking);
+    blinking = null;
+    blinkingAt = at;
+    cursor.style.opacity = '1';
+    if (at !== null) blinking = setInterval(function () {
+      cursor.style.opacity = cursor.style.opacity === '0' ? '1' : '0';
+    }, BLINK_MS);
   }
 
   page.show = function (newChars, newAttrs, cursorX, cursorY, cursorVisible) {
@@ -141,7 +170,7 @@ var Page = (function () {
   }
 
   page.tone = function (frequency, ms, soundMs) {
-    page.tones.push([frequency, ms]);
+    page.tones.push([frequency, ms, soundMs]);
     if (page.tones.length > 10000) page.tones.splice(0, 5000);  // the latest are enough
     if (!audio || audio.state !== 'running' || soundMs <= 0) return;
     var start = audio.currentTime, length = soundMs / 1000, edge = Math.min(0.005, length / 4);
@@ -160,45 +189,48 @@ var Page = (function () {
 
   function latin1(bytes) { return String.fromCharCode.apply(null, bytes); }
 
-  function storageWorks() {
-    try { return typeof indexedDB !== 'undefined' && indexedDB !== null; } catch (e) { return false; }
-  }
+  // Says on the page how the player's progress is kept ('' when it is).
+  function sayStorage(text) { storageNote.textContent = text ? ' (' + text + ')' : ''; }
 
-  // Before the game starts: the kept progress file over the world's own.
+  // Before the game starts: the kept progress file over the world's own. A
+  // browser that keeps nothing, or does not answer in time, plays without.
   function loadProgress() {
-    FS.mkdir(STORE);
-    page.storage = storageWorks();
-    if (!page.storage) return noStorage();
-    FS.mount(IDBFS, {}, STORE);
     addRunDependency('thalvorine-progress');
-    FS.syncfs(true, function (error) {
+    ProgressStore.load(LOAD_WAIT_MS, function (error, kept) {
       if (error) {
-        noStorage();
+        var late = error.name === 'TimeoutError';
+        sayStorage(late ? 'Tarayıcı saklama isteğine yanıt vermedi; ilerlemen saklanmayacak.'
+                        : 'Bu tarayıcı ilerlemeni saklamıyor.');
       } else {
-        try {
-          var kept = FS.readFile(STORE + '/game.dat');
+        page.storage = true;
+        if (kept) {
           FS.writeFile(PLAY + '/game.dat', kept);
           page.storing = page.stored = latin1(kept);
-        } catch (e) { /* a first visit: the world's own progress file */ }
+        }
       }
       removeRunDependency('thalvorine-progress');
     });
   }
 
-  function noStorage() {
-    page.storage = false;
-    note.textContent += ' (Bu tarayıcı ilerlemeni saklamıyor.)';
-  }
+  // The kept progress is gone (the browser's data cleared while playing): the next save writes it again.
+  ProgressStore.onLost = function () { page.storing = page.stored = null; };
 
-  function sync() {
+  function save(bytes) {
     var text = page.storing;
-    page.syncing = true;
-    FS.syncfs(false, function (error) {
-      page.syncing = false;
-      if (!error) page.stored = text;
-      if (page.syncAgain) {
-        page.syncAgain = false;
-        sync();
+    page.saving = true;
+    ProgressStore.save(bytes, SAVE_WAIT_MS, function (error) {
+      page.saving = false;
+      if (error) {
+        page.storing = page.stored;  // the next save tries again
+        sayStorage(error.name === 'QuotaExceededError' ? 'Tarayıcının saklama yeri dolu; ilerlemen saklanamadı.'
+                                                       : 'İlerlemen bu tarayıcıda saklanamadı.');
+      } else {
+        page.stored = text;
+        sayStorage('');
+      }
+      if (page.saveAgain) {
+        page.saveAgain = false;
+        page.keepProgress();
       }
     });
   }
@@ -206,19 +238,32 @@ var Page = (function () {
   // Keeps the game's progress file in the browser when it has changed.
   page.keepProgress = function () {
     if (!page.storage) return;
+    if (page.saving) {
+      page.saveAgain = true;
+      return;
+    }
     var bytes;
     try { bytes = FS.readFile(PLAY + '/game.dat'); } catch (e) { return; }
     var text = latin1(bytes);
     if (text === page.storing) return;
-    try { FS.writeFile(STORE + '/game.dat', bytes); } catch (e) { return; }
     page.storing = text;
-    if (page.syncing) page.syncAgain = true; else sync();
+    save(bytes);
   };
+
+  // The game is over: the screen stays as it was, dimmed, under a plain word
+  // that it has stopped and how to play again.
+  function stop(text) {
+    over = true;
+    screen.classList.add('over');
+    ended.hidden = false;
+    endedText.textContent = text;
+    placeCursor();
+  }
 
   page.ended = function (status) {
     page.exitStatus = status;
     page.keepProgress();
-    note.textContent = 'Oyun kapandı. Yeniden oynamak için sayfayı yenile.';
+    stop('Oyun bitti. Yeniden oynamak için sayfayı yenile.');
   };
 
   function cellAt(x, y) {
@@ -266,13 +311,13 @@ var Page = (function () {
   window.addEventListener('resize', fit);
   document.addEventListener('keydown', onKey);
 
-  // For tests: ?speed=N divides every pause by N; ?clock=SECONDS starts a
+  // For tests: ?speed=N (1 to 1000) shortens every pause N times, yet each still lasts; ?clock=SECONDS starts a
   // recording's clock, which moves only by the game's own pauses.
   var query = new URLSearchParams(location.search), speed = query.get('speed'), clock = query.get('clock');
   Module['arguments'] = [];
   if (speed) Module['arguments'].push('--speed', speed);
   if (clock) Module['arguments'].push('--clock', String(Math.round(parseFloat(clock) * 1000)));
   (Module['preRun'] = Module['preRun'] || []).push(loadProgress);  // after the world is in place
-  Module['onAbort'] = function () { note.textContent = 'Oyun bir hatayla durdu. Sayfayı yenile.'; };
+  Module['onAbort'] = function () { stop('Oyun bir hatayla durdu. Yeniden oynamak için sayfayı yenile.'); };
   return page;
 })();

@@ -3,7 +3,6 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -28,9 +27,11 @@ void thalvorine_keep_progress();
 
 namespace kiv {
 
-WebDevice::WebDevice(int speed, std::optional<std::int64_t> clockMs)
-    : speed_(std::max(1, speed)),
-      clockMs_(clockMs),
+WebDevice::WebDevice(int speedup, std::optional<std::int64_t> clockMs)
+    : clockMs_(clockMs),
+      pace_(speedup),
+      startSecond_(static_cast<std::int64_t>(std::time(nullptr))),
+      started_(DeadlinePace::Clock::now()),
       chars_(ScreenBuffer::kColumns * kVisibleRows, ' '),
       attrs_(ScreenBuffer::kColumns * kVisibleRows, 0x07) {}
 
@@ -68,7 +69,7 @@ int WebDevice::readKey() {
 
 void WebDevice::pause(int ms) {
   if (clockMs_ && ms > 0) *clockMs_ += ms;
-  const auto deadline = pace_.deadline(DeadlinePace::Clock::now(), ms / speed_);
+  const auto deadline = pace_.deadline(DeadlinePace::Clock::now(), ms);
   const std::chrono::duration<double, std::milli> left = deadline - DeadlinePace::Clock::now();
   if (left.count() > 0) emscripten_sleep(static_cast<unsigned>(std::ceil(left.count())));
 }
@@ -76,12 +77,12 @@ void WebDevice::pause(int ms) {
 void WebDevice::sleepMs(int ms) { pause(ms); }
 
 void WebDevice::beep(int frequency, int ms) {
-  thalvorine_tone(frequency, ms, ms / speed_);
+  thalvorine_tone(frequency, ms, pace_.scaled(ms));
   pause(ms);
 }
 
 std::int64_t WebDevice::calendarSecond() {
-  return clockMs_ ? *clockMs_ / 1000 : static_cast<std::int64_t>(std::time(nullptr));
+  return clockMs_ ? *clockMs_ / 1000 : pace_.calendarSecond(startSecond_, DeadlinePace::Clock::now() - started_);
 }
 
 void WebDevice::setTitle(const std::string& title) {

@@ -20,13 +20,15 @@ class WebDevice : public Device {
   // The rows of the buffer the page shows, from the window's top.
   static constexpr int kVisibleRows = 25;
 
-  // `speed` (1 or more) divides every pause and tone: 1 plays at the real
-  // pace. Without `clockMs` the calendar is the browser's clock; with it, a
+  // `speedup` (1 to kMaxSpeedup) shortens every pause and tone by the
+  // pace's one rule (DeadlinePace::scaled): 1 plays at the real pace.
+  // Without `clockMs` the calendar is the browser's clock, run as fast as
+  // the pauses, as on the terminal; with it, a
   // recording's clock: it starts at `clockMs` and moves only by the pauses
   // and tones the game asks for (at their full length), as on the virtual
   // console that replays recordings, so that the game's chances come out the
   // same.
-  explicit WebDevice(int speed = 1, std::optional<std::int64_t> clockMs = std::nullopt);
+  explicit WebDevice(int speedup = 1, std::optional<std::int64_t> clockMs = std::nullopt);
 
   // Hands on one key the page's keyboard gave, named as the browser names it
   // (KeyboardEvent.key). Returns how many key codes it became: 0 for a key
@@ -46,12 +48,13 @@ class WebDevice : public Device {
   void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
 
  private:
-  // Pauses to the deadline chain: `ms` / speed from the previous deadline.
+  // Pauses to the deadline chain: `ms`, sped up, from the previous deadline.
   void pause(int ms);
 
-  int speed_;
   std::optional<std::int64_t> clockMs_;
   DeadlinePace pace_;
+  std::int64_t startSecond_;                // the calendar and the steady clock at the start
+  DeadlinePace::Clock::time_point started_;
   std::deque<int> keys_;
   int keysRead_ = 0;
   bool cursorVisible_ = true;

@@ -31,7 +31,8 @@ TEST(DeadlinePace, ASpeedUpDividesEveryPauseYetEachStillLastsAndRunsTheCalendarF
   for (const auto& [text, speedup] : settings) EXPECT_EQ(speedupFrom(text), speedup) << (text ? text : "unset");
 
   const struct { int speedup, ms, lasts; } pauses[] = {
-      {40, 3000, 75}, {40, 75, 1}, {40, 1, 1}, {1000, 700, 1}, {1, 75, 75}, {40, 0, 0}, {40, -3, -3}};
+      {40, 3000, 75}, {40, 75, 1}, {40, 1, 1}, {1000, 700, 1}, {1, 75, 75}, {40, 0, 0}, {40, -3, -3},
+      {0, 75, 75}, {-4, 75, 75}, {5000, 3000, 3}};  // a speed-up out of range: kept within 1 to 1000
   for (const auto& [speedup, ms, lasts] : pauses)
     EXPECT_EQ(DeadlinePace(speedup).scaled(ms), lasts) << ms << " ms at " << speedup;
 

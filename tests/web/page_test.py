@@ -7,16 +7,20 @@ the headless replay shows at that point.
 
 Usage: page_test.py PAGE REPLAY WORLD [unittest arguments]
 """
+import base64
 import functools
 import http.server
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
 import threading
+import time
 import unittest
+import zlib
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -42,6 +46,29 @@ SHOWING = """const [text, done] = arguments;
   const t = window.thalvorine;
   if (t && t.screenText().includes(text)) done(t.screenText()); else setTimeout(poll, 1);
 })();"""
+
+
+def png_rows(png):
+    """The rows of an 8-bit RGB or RGBA PNG without interlace (as Chromium writes them), as lists of pixels."""
+    width, height, _, kind = struct.unpack(">IIBB", png[16:26])
+    data, pos = b"", 8
+    while pos < len(png):
+        length, tag = struct.unpack(">I4s", png[pos:pos + 8])
+        data += png[pos + 8:pos + 8 + length] if tag == b"IDAT" else b""
+        pos += 12 + length
+    raw, step = zlib.decompress(data), {2: 3, 6: 4}[kind]
+    stride, rows, above = width * step, [], bytearray(width * step)
+    for y in range(height):
+        start = y * (stride + 1)
+        kind, line = raw[start], bytearray(raw[start + 1:start + 1 + stride])
+        for i in range(stride):
+            a, b, c = (line[i - step] if i >= step else 0), above[i], (above[i - step] if i >= step else 0)
+            guess = a + b - c
+            paeth = min((abs(guess - a), 0, a), (abs(guess - b), 1, b), (abs(guess - c), 2, c))[2]
+            line[i] = (line[i] + (0, a, b, (a + b) // 2, paeth)[kind]) & 255
+        rows.append([tuple(line[i:i + 3]) for i in range(0, stride, step)])
+        above = line
+    return rows
 
 
 def replayed_screens(recording):
@@ -81,6 +108,31 @@ class Browser(unittest.TestCase):
     def page(self, call, *args):
         return self.driver.execute_script("return thalvorine." + call, *args)
 
+    def cdp(self, command, undo=None, **args):
+        """Runs a DevTools command; `undo` (a command and its arguments) when the test ends."""
+        if undo:
+            self.addCleanup(self.driver.execute_cdp_cmd, *undo)
+        return self.driver.execute_cdp_cmd(command, args)
+
+    def before_every_page(self, source):
+        """Runs `source` before the page's own scripts on every page this test opens."""
+        script = self.cdp("Page.addScriptToEvaluateOnNewDocument", source=source)["identifier"]
+        self.addCleanup(self.driver.execute_cdp_cmd, "Page.removeScriptToEvaluateOnNewDocument",
+                        {"identifier": script})
+
+    def wait_for(self, script, seconds=5):
+        """What `script` returns once it is neither null nor false, within `seconds`; else None."""
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            value = self.driver.execute_script(script)
+            if value:
+                return value
+            time.sleep(0.02)
+        return None
+
+    def note(self):
+        return self.driver.find_element("id", "keys").text
+
     def press(self, *keys):
         """Presses each key (a name of KEYS, or a letter) when the game asks for one."""
         for name in keys:
@@ -108,14 +160,14 @@ class Visits(Browser):
         banner = self.driver.execute_async_script(SHOWING, "Thalvorine ").split("\n")
         shade = "░░░░▒▒▒▒▒▓"
         self.assertEqual(banner[11], " " * 11 + shade + "█  Thalvorine" + " " * 17 + "v0.1.0 █" + shade[::-1])
-        self.assert_colour(20, 11, self.page("cell(20, 11)")["attr"])  # in the palette's colours
+        self.assert_colour(24, 11, self.page("cell(24, 11)")["attr"])  # in the palette's colours
         self.assertEqual(self.driver.title, "Thalvorine")
         self.assertIn("     DİKKAT: Bu oyun", self.driver.execute_async_script(SHOWING, "DİKKAT"))
         self.assert_colour(5, 5, self.page("cell(5, 5)")["attr"])
         self.press()
         self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
         self.assertEqual(self.page("sounded()"), 0)  # no sound before the first key, as browsers want
-        self.assertIn([329, 300], self.page("tones()"))  # though the start-up melody was played
+        self.assertIn([329, 300, 30], self.page("tones()"))  # though the start-up melody was played
         self.press("Backspace")  # on an empty word: a beep, heard from the first key on
         self.assertEqual(self.page("sounded()"), 1)
         self.press(*"HAZIRIM", "Enter")
@@ -168,6 +220,126 @@ class Visits(Browser):
             self.at(62, 6, "Uyan")
             self.assertIsNone(self.page("storedProgress()"))
             self.assertIn("saklamıyor", self.driver.find_element("id", "keys").text)
+
+
+class Storage(Browser):
+    """The browser's storage failing in each way it can: said on the page, the game playing on."""
+    ORIGIN = {"origin": "file://"}
+
+    def setUp(self):
+        self.cdp("Storage.clearDataForOrigin", storageTypes="all", **self.ORIGIN)
+
+    def test_a_storage_that_never_answers_is_left_within_a_second(self):
+        never = "Object.defineProperty(window, 'indexedDB', {get() { return {open() { return {}; }}; }});"
+        self.before_every_page(never)  # a request that never answers
+        self.open()
+        first = self.wait_for("return thalvorine.firstLetter()")
+        self.assertIsNotNone(first, "the game never started")
+        self.assertLess(first["atMs"], 1500)
+        self.press()
+        self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.assertIn("yanıt vermedi", self.note())
+
+    def test_b_a_full_storage_is_said_and_the_save_made_once_there_is_room(self):
+        self.cdp("Storage.overrideQuotaForOrigin", ("Storage.overrideQuotaForOrigin", self.ORIGIN), quotaSize=1,
+                 **self.ORIGIN)
+        self.open()
+        self.press(*" HAZIRIM", "Enter")
+        self.assertTrue(self.wait_for("return document.getElementById('keys').textContent.includes('yeri dolu')"),
+                        self.note())
+        self.assertIsNone(self.page("storedProgress()"))
+        self.cdp("Storage.overrideQuotaForOrigin", **self.ORIGIN)
+        self.press("Down")  # the next save
+        self.assertIn("<RunningTime>1</RunningTime>", self.wait_for("return thalvorine.storedProgress()") or "")
+        self.assertNotIn("dolu", self.note())
+
+    def test_c_storage_cleared_while_playing_keeps_the_progress_again(self):
+        self.open()
+        self.press(*" HAZIRIM", "Enter")
+        self.assertTrue(self.wait_for("return thalvorine.storedProgress()"))
+        self.cdp("Storage.clearDataForOrigin", storageTypes="indexeddb", **self.ORIGIN)
+        self.press("Down")  # the next save
+        self.assertTrue(self.wait_for("return thalvorine.storedProgress()"))
+        self.open()
+        self.press()
+        self.at(62, 6, "Uyan")  # not a first run again
+
+
+class Looks(Browser):
+    def emulate(self, width, height, scale):
+        self.cdp("Emulation.setDeviceMetricsOverride", ("Emulation.clearDeviceMetricsOverride", {}), width=width,
+                 height=height, deviceScaleFactor=scale, mobile=False)
+
+    def test_a_the_line_on_the_keys_fits_a_tall_window_from_the_first_load(self):
+        self.driver.set_window_size(3840, 2400)
+        self.addCleanup(self.driver.set_window_size, 1024, 768)
+        self.open()
+        last_row, keys_top, keys_bottom, height = self.driver.execute_script("""
+            const s = [...document.querySelectorAll('#screen .row')].pop().getBoundingClientRect();
+            const k = document.getElementById('keys').getBoundingClientRect();
+            return [s.bottom, k.top, k.bottom, innerHeight];""")
+        self.assertLessEqual(last_row, keys_top)
+        self.assertLessEqual(keys_bottom, height)
+
+    def test_b_shades_fill_their_cells_at_125_and_150_percent_scaling(self):
+        for scale in (1.25, 1.5):
+            self.emulate(1024, 768, scale)
+            self.open("speed=10")
+            banner = self.driver.execute_async_script(SHOWING, "Thalvorine ").split("\n")
+            for first, last in ((11, 14), (15, 19)):  # the banner's runs of light and of medium shade
+                self.assertEqual(set(banner[11][first:last + 1]), {"░▒"[first > 11]})
+                left, top, right, bottom = self.driver.execute_script("""
+                    const row = document.querySelectorAll('#screen .row')[11].getBoundingClientRect();
+                    const wide = row.width / 80;
+                    return [row.left + arguments[0] * wide + 1, row.top,
+                            row.left + arguments[1] * wide - 1, row.bottom];""",
+                    first, last + 1)
+                shot = self.cdp("Page.captureScreenshot", format="png", clip={
+                    "x": left, "y": top, "width": right - left, "height": bottom - top, "scale": 1})
+                rows = png_rows(base64.b64decode(shot["data"]))
+                colours = set(pixel for row in rows for pixel in row)
+                self.assertEqual(len(colours), 1, "%.2f: cells %d-%d, %d lines" % (scale, first, last, len(rows)))
+                self.assertNotEqual(colours, {(0, 0, 0)})
+
+    def test_c_the_cursor_blinks_at_the_prompt_restyling_the_page_only_when_it_does(self):
+        self.open()
+        self.press()  # at the first-run word's prompt
+        self.cdp("Performance.enable", ("Performance.disable", {}))
+        def restyles():
+            return {m["name"]: m["value"] for m in self.cdp("Performance.getMetrics")["metrics"]}["RecalcStyleCount"]
+        before = restyles()
+        shown = self.driver.execute_async_script("""const done = arguments[0], seen = [];
+            const cursor = document.querySelector('.cursor');
+            const timer = setInterval(() => {
+              const style = getComputedStyle(cursor);
+              seen.push(style.display !== 'none' && style.visibility === 'visible' && style.opacity !== '0');
+              if (seen.length === 20) { clearInterval(timer); done(seen); }
+            }, 100);""")
+        self.assertEqual(set(shown), {True, False})  # two seconds: it blinks
+        self.assertLessEqual(restyles() - before, 12)  # not every frame
+
+    def test_d_a_game_over_says_so_plainly_and_a_click_plays_again(self):
+        self.open()
+        self.press(*" HAZIRIM", "Enter", "Esc", "Enter")
+        self.assertEqual(self.page("exitStatus()"), 1)
+        ended = self.driver.find_element("id", "ended")
+        self.assertTrue(ended.is_displayed())
+        self.assertEqual(ended.text.split("\n")[0], "Oyun bitti. Yeniden oynamak için sayfayı yenile.")
+        self.assertEqual(self.driver.execute_script("""return [
+            getComputedStyle(document.querySelector('.cursor')).display,
+            getComputedStyle(document.querySelector('#screen .row')).opacity];"""), ["none", "0.35"])
+        ended.find_element("tag name", "button").click()
+        self.sent = 0
+        self.press()
+        self.assertIsNone(self.page("exitStatus()"))
+        self.at(62, 6, "Uyan")
+
+    def test_e_at_the_fastest_speed_every_pause_still_lasts(self):
+        self.open("speed=1000&clock=1800000000")
+        self.press()
+        tones = self.page("tones()")
+        self.assertIn([329, 300, 1], tones)
+        self.assertEqual([tone for tone in tones if tone[2] < 1], [])
 
 
 class Playthrough(Browser):
