@@ -25,8 +25,7 @@ void resetGameState() {
   bg = {};
   for (auto& room : oda) room = rooms();
   for (auto& object : esya) object = objects();
-  for (menu* m : {&main_menu, &usetakequit_menu, &yesorno_menu, &inventory_menu, &takeleavequit_menu})
-    *m = menu();
+  for (menu* m : {&main_menu, &usetakequit_menu, &yesorno_menu, &inventory_menu, &takeleavequit_menu}) *m = menu();
   elindekiesya = kNoObject;
   stringimiz.clear();
   RunningTime = 0;

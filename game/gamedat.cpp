@@ -1,11 +1,10 @@
 // Reading and writing back the progress file.
 #include "game/gamedat.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <dirent.h>
 
 #include <cerrno>
 #include <climits>

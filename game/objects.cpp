@@ -11,6 +11,4 @@ bool objects::initialize(std::string folder, int number) {
   return readDocument(folder + std::to_string(number) + ".object", *this);
 }
 
-void objects::title_page() {
-  drawTitleBox(Name, {"", "", 200, 11, std::string(11, ' ') + std::string(25, '\xDB')});
-}
+void objects::title_page() { drawTitleBox(Name, {"", "", 200, 11, std::string(11, ' ') + std::string(25, '\xDB')}); }

@@ -23,8 +23,7 @@ Next puzzle1() {
   }
   kiv::Clear();
   kiv::sleep(1000);
-  kiv::yaz(kiv::linefeed(4) + std::string(13, ' ') + Puzzle1OpeningTitle + kiv::linefeed(3), false, 0, 2000, "   ",
-           75);
+  kiv::yaz(kiv::linefeed(4) + std::string(13, ' ') + Puzzle1OpeningTitle + kiv::linefeed(3), false, 0, 2000, "   ", 75);
   narrate("  " + Puzzle1OpeningText + kiv::linefeed(2));
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
   return goTo<ShowRoom>(RoomCode{1}, true);

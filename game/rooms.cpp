@@ -15,9 +15,7 @@ bool rooms::initialize(std::string folder, int number) {
   return readDocument(folder + std::to_string(number) + ".room", *this);
 }
 
-void rooms::title_page() {
-  drawTitleBox(Name, {kiv::linefeed(2), "   ", 75, 27, std::string(80, '\xDB')});
-}
+void rooms::title_page() { drawTitleBox(Name, {kiv::linefeed(2), "   ", 75, 27, std::string(80, '\xDB')}); }
 
 void rooms::DeleteObject(ObjectCode object) {
   std::replace(std::begin(Contents), std::end(Contents), indexOf(object), 0);

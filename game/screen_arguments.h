@@ -17,10 +17,9 @@ enum class PromptStep { Contents, LeftItems, WrongCommand };
 
 // The argument lists of the screens, each in its own types. A screen whose
 // list is missing here does not compile with goTo: add its list.
-using ScreenArguments =
-    std::variant<std::tuple<>, std::tuple<RoomCode>, std::tuple<RoomCode, bool>, std::tuple<RoomCode, PromptStep>,
-                 std::tuple<TitleScreen, bool>, std::tuple<ObjectCode, RoomCode>,
-                 std::tuple<RoomCode, ObjectCode, bool, bool>>;
+using ScreenArguments = std::variant<std::tuple<>, std::tuple<RoomCode>, std::tuple<RoomCode, bool>,
+                                     std::tuple<RoomCode, PromptStep>, std::tuple<TitleScreen, bool>,
+                                     std::tuple<ObjectCode, RoomCode>, std::tuple<RoomCode, ObjectCode, bool, bool>>;
 
 // True when `List` is one of the argument lists above.
 template <class List, class Variant = ScreenArguments>

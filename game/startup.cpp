@@ -1,11 +1,12 @@
 // Start-up and the main loop.
+#include "game/startup.h"
+
 #include <string>
 
 #include "game/game_state.h"
 #include "game/gamedat.h"
 #include "game/language.h"
 #include "game/screens.h"
-#include "game/startup.h"
 #include "kiv/core/kiv_engine.h"
 
 namespace {
@@ -40,8 +41,7 @@ std::string titleBanner() {
   const std::string titleRow = left + "  " + title + "  " + version + " " + right;
   const std::string indent = repeat(' ', 11);
   std::string banner = kiv::linefeed(8);
-  for (const std::string* row : {&edge, &inside, &inside, &titleRow, &inside, &inside})
-    banner += indent + *row + "\n";
+  for (const std::string* row : {&edge, &inside, &inside, &titleRow, &inside, &inside}) banner += indent + *row + "\n";
   banner += indent + edge + kiv::linefeed(2);
   return banner;
 }

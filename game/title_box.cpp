@@ -11,8 +11,8 @@ std::string blanks(int n) { return std::string(n, ' '); }
 void drawTitleBox(const std::string& name, const TitleBoxPlace& place) {
   const std::string indent = blanks(place.left);
   const std::string wall = indent + kBlock;
-  kiv::yaz(place.above + indent + std::string(25, '\xDB') + "\n" + wall + blanks(23) + kBlock + "\n" + wall, false,
-           0, 0, place.lead, place.wrapAt);
+  kiv::yaz(place.above + indent + std::string(25, '\xDB') + "\n" + wall + blanks(23) + kBlock + "\n" + wall, false, 0,
+           0, place.lead, place.wrapAt);
   const int length = static_cast<int>(name.size());
   const std::string centring = kiv::boslukyarat(24, length);
   const int k = static_cast<int>(centring.size());

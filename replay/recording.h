@@ -14,12 +14,12 @@ namespace replay {
 
 // What makes a replay the same every time.
 struct Setup {
-  std::string world;                           // as written; empty when not given
-  std::int64_t clockMs = 1'800'000'000'000;    // calendar time at start
+  std::string world;                         // as written; empty when not given
+  std::int64_t clockMs = 1'800'000'000'000;  // calendar time at start
   int columns = 80;
   int rows = 25;
   enum class Progress { World, Given, None } progress = Progress::World;
-  std::string progressText;                    // the progress file, for Progress::Given
+  std::string progressText;  // the progress file, for Progress::Given
 };
 
 // One key code pressed, or one checkpoint, with its line in the recording.
@@ -27,13 +27,13 @@ struct Step {
   enum class Kind { Key, See, NotSee, Row, At, Colour, Heard, Saved, Title, Exit };
   Kind kind = Kind::Key;
   int line = 0;
-  int code = 0;                                // Key: as the device hands it on
-  std::optional<std::int64_t> atMs;            // Key: pressed at this moment of the game's clock
-  std::string text;                            // code page 857 bytes (Saved: as written)
-  int x = 0;                                   // At, Colour
-  int y = 0;                                   // Row, At, Colour
-  int number = 0;                              // Colour: the attribute; Exit: the status
-  std::vector<std::pair<int, int>> tones;      // Heard: (frequency, ms) in order
+  int code = 0;                            // Key: as the device hands it on
+  std::optional<std::int64_t> atMs;        // Key: pressed at this moment of the game's clock
+  std::string text;                        // code page 857 bytes (Saved: as written)
+  int x = 0;                               // At, Colour
+  int y = 0;                               // Row, At, Colour
+  int number = 0;                          // Colour: the attribute; Exit: the status
+  std::vector<std::pair<int, int>> tones;  // Heard: (frequency, ms) in order
   bool isKey() const { return kind == Kind::Key; }
 };
 

@@ -88,8 +88,9 @@ Setup setupOfThisGame(int columns, int rows) {
   Setup setup;
   std::error_code error;
   setup.world = std::filesystem::current_path(error).string();
-  setup.clockMs = std::chrono::duration_cast<std::chrono::milliseconds>(
-                      std::chrono::system_clock::now().time_since_epoch()).count();
+  setup.clockMs =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+          .count();
   setup.columns = std::max(columns, kiv::ScreenBuffer::kColumns);
   setup.rows = std::clamp(rows, kiv::kFewestRows, kiv::ScreenBuffer::kRows);
   std::ifstream progress;

@@ -18,8 +18,8 @@ namespace replay {
 
 // Why a recording stopped before the game did.
 struct RecordingStop {
-  int error = 0;               // the errno of the write that failed, 0 when the stream did not say
-  std::int64_t atMs = 0;       // the game's clock then
+  int error = 0;                 // the errno of the write that failed, 0 when the stream did not say
+  std::int64_t atMs = 0;         // the game's clock then
   std::uint64_t wholeBytes = 0;  // the bytes of the whole lines written before it
 };
 
@@ -55,13 +55,12 @@ class RecordingDevice : public kiv::Device {
  private:
   void put(const std::string& lines);
 
-
   kiv::Device& inner_;
   std::ostream& out_;
   std::int64_t startMs_;
-  std::int64_t nowMs_ = 0;                  // the game's clock
+  std::int64_t nowMs_ = 0;                   // the game's clock
   std::optional<std::int64_t> seenWaiting_;  // when the game first saw the next key waiting
-  int pendingFirst_ = -1;                   // the first code of a two-code key, until its second
+  int pendingFirst_ = -1;                    // the first code of a two-code key, until its second
   std::int64_t pendingAt_ = 0;
   std::uint64_t wholeBytes_ = 0;
   std::optional<RecordingStop> stopped_;

@@ -21,8 +21,7 @@ std::string readFile(const char* name) {
 
 }  // namespace
 
-ReplayConsole::ReplayConsole(const Recording& recording, std::ostream* trace)
-    : recording_(recording), trace_(trace) {
+ReplayConsole::ReplayConsole(const Recording& recording, std::ostream* trace) : recording_(recording), trace_(trace) {
   startClockAt(recording.setup.clockMs);
 }
 

@@ -13,9 +13,9 @@
 namespace replay {
 
 struct Failure {
-  int line;             // in the recording
+  int line;  // in the recording
   std::string message;
-  std::string screen;   // what the player saw then, as text
+  std::string screen;  // what the player saw then, as text
 };
 
 class ReplayConsole : public kiv::VirtualDevice {

@@ -58,8 +58,9 @@ const std::vector<std::string>& languagePaths() { return interfaceStringPaths();
 
 std::string checkLanguage(const SourceFile& file, Problems& problems) {
   if (declaresLatin1(file.utf8)) {
-    problems.push_back({file.name, 1, "declares a Latin-1 encoding; the game would then misread its letters "
-                                      "(declare none, or UTF-8)"});
+    problems.push_back({file.name, 1,
+                        "declares a Latin-1 encoding; the game would then misread its letters "
+                        "(declare none, or UTF-8)"});
   }
   checkCharacterReferences(file, problems);
   const XmlSource xml(file, problems);
@@ -70,8 +71,9 @@ std::string checkLanguage(const SourceFile& file, Problems& problems) {
     // An empty word is typed with Enter alone.
     const std::string why = *node.child_value() == '\0' ? "" : whyNotTypeable(node.child_value());
     if (node && !why.empty()) {
-      problems.push_back({file.name, xml.lineOf(node), std::string("the word ") + path + " \"" + node.child_value() +
-                                                           "\" " + why + ", so it can never be typed"});
+      problems.push_back(
+          {file.name, xml.lineOf(node),
+           std::string("the word ") + path + " \"" + node.child_value() + "\" " + why + ", so it can never be typed"});
     }
   }
   return xml.find("Other/Pockets").child_value();

@@ -92,8 +92,8 @@ Record checkRecord(const SourceFile& file, const RecordLayout& layout, Problems&
     }
     const NumberField& field = layout.numbers[i];
     const std::optional<long long> value = decimal(tokens[i].text);
-    const std::string fault = !value ? "\"" + tokens[i].text + "\" is not a number (" + field.name + " expected)"
-                                     : rangeFault(field, *value);
+    const std::string fault =
+        !value ? "\"" + tokens[i].text + "\" is not a number (" + field.name + " expected)" : rangeFault(field, *value);
     if (!fault.empty()) {
       report(tokens[i].line, fault);
       valid = false;

@@ -77,9 +77,9 @@ void checkRules(const Records& rooms, const Records& objects, Problems& problems
     for (int slot = first; slot < first + kContentSlots; ++slot)
       there = there || room->second.numbers[slot].value == objectCode;
     if (!there) {
-      problems.push_back({room->second.file, room->second.numbers[first].line,
-                          "object " + std::to_string(objectCode) + " must lie in Contents (the lit room): " +
-                              ruleText(rule)});
+      problems.push_back(
+          {room->second.file, room->second.numbers[first].line,
+           "object " + std::to_string(objectCode) + " must lie in Contents (the lit room): " + ruleText(rule)});
     }
   }
 }

@@ -18,8 +18,10 @@ std::string convertLine(const std::string& utf8, std::string& bytes) {
     const std::size_t column = pos;
     const std::optional<char32_t> ch = kiv::codepage::nextUtf8(utf8, pos);
     std::optional<std::uint8_t> byte;
-    if (ch == U'\t') byte = 9;
-    else if (ch) byte = kiv::codepage::fromUnicode(*ch);
+    if (ch == U'\t')
+      byte = 9;
+    else if (ch)
+      byte = kiv::codepage::fromUnicode(*ch);
     bytes += byte ? static_cast<char>(*byte) : '?';
     if (byte || !fault.empty()) continue;
     if (!ch) {
@@ -50,8 +52,7 @@ std::string SourceFile::codePage() const {
   return out;
 }
 
-std::optional<SourceFile> readSource(const std::filesystem::path& folder, const std::string& name,
-                                     Problems& problems) {
+std::optional<SourceFile> readSource(const std::filesystem::path& folder, const std::string& name, Problems& problems) {
   std::ifstream in(folder / name, std::ios::binary);
   std::string text;
   if (in) text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -30,8 +30,7 @@ struct SourceFile {
 // problem; invalid UTF-8 or a character that has no code page 857 byte gives
 // one problem for the line that holds it (the first such character named).
 // A tab is kept as byte 9; a CR at the end of a line is dropped.
-std::optional<SourceFile> readSource(const std::filesystem::path& folder, const std::string& name,
-                                     Problems& problems);
+std::optional<SourceFile> readSource(const std::filesystem::path& folder, const std::string& name, Problems& problems);
 
 // "U+2665 ♥": how a problem names a character.
 std::string nameOf(char32_t ch);

@@ -33,8 +33,9 @@ Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World
     const bool codeName = !stem.empty() && stem.size() <= 9 && stem[0] != '0' &&
                           stem.find_first_not_of("0123456789") == std::string::npos;
     if (!codeName) {
-      problems.push_back({name, 0, "is not named by a code (1" + extension + ", 2" + extension +
-                                       ", ...), so the game never reads it"});
+      problems.push_back(
+          {name, 0,
+           "is not named by a code (1" + extension + ", 2" + extension + ", ...), so the game never reads it"});
     } else if (std::stoi(stem) > kLastCode) {
       problems.push_back({name, 0, "code " + stem + " is past 99, the last code the game has room for"});
     } else {
@@ -62,8 +63,9 @@ Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World
 void checkPocketsWord(const std::string& pockets, const Records& objects, Problems& problems) {
   for (const auto& [code, object] : objects) {
     if (!pockets.empty() && object.name == pockets) {
-      problems.push_back({object.file, 2, "the name \"" + object.name +
-                                              "\" is the pockets word (Other/Pockets): typing it opens the pockets"});
+      problems.push_back(
+          {object.file, 2,
+           "the name \"" + object.name + "\" is the pockets word (Other/Pockets): typing it opens the pockets"});
     }
   }
 }
@@ -81,8 +83,7 @@ void checkSameNames(const Records& rooms, const Records& objects, Problems& prob
       if (isNew || first->second == content.value) continue;
       problems.push_back({room.file, content.line,
                           "objects " + std::to_string(first->second) + " and " + std::to_string(content.value) +
-                              " are both called \"" + object->second.name +
-                              "\" here: typing it opens only the first"});
+                              " are both called \"" + object->second.name + "\" here: typing it opens only the first"});
     }
   }
 }
@@ -120,8 +121,8 @@ void checkCodeReferences(const Records& rooms, const Records& objects, Problems&
         if (field.kind == NumberKind::Flag || value == 0) continue;
         const bool room = field.kind == NumberKind::RoomCode;
         if ((room ? rooms : objects).count(value)) continue;
-        const std::string target = room ? "rooms/" + std::to_string(value) + ".room"
-                                        : "objects/" + std::to_string(value) + ".object";
+        const std::string target =
+            room ? "rooms/" + std::to_string(value) + ".room" : "objects/" + std::to_string(value) + ".object";
         problems.push_back({record.file, record.numbers[i].line,
                             field.name + ": " + (room ? "room " : "object ") + std::to_string(value) +
                                 " has no document that the game loads (" + target + ")"});

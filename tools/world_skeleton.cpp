@@ -72,8 +72,11 @@ const Layout& layoutOf(const std::string& file) {
 
 Fields placeholders(const std::string& file) {
   const std::string code = std::filesystem::path(file).stem().string();
-  const Fields special{{"?xml", "version=\"1.0\" encoding=\"UTF-8\""}, {"Introduction/Watch", "IZLE"},
-                       {"Other/Pockets", "CEPLER"}, {"RunningTime", "0"}, {"version", kGameVersion},
+  const Fields special{{"?xml", "version=\"1.0\" encoding=\"UTF-8\""},
+                       {"Introduction/Watch", "IZLE"},
+                       {"Other/Pockets", "CEPLER"},
+                       {"RunningTime", "0"},
+                       {"version", kGameVersion},
                        {"Name", (file.ends_with(".room") ? "ROOM" : "OBJECT") + code}};
   Fields values;
   for (const Line& line : layoutOf(file))

@@ -31,9 +31,9 @@ void XmlSource::reportLaterNamesakes(const std::string& path, Problems& problems
     if (!first) return;
     for (pugi::xml_node later = first.next_sibling(first.name()); later; later = later.next_sibling(first.name())) {
       if (!reported_.insert(later.offset_debug()).second) continue;
-      problems.push_back({file_.name, lineOf(later), std::string("a later <") + first.name() +
-                                                         "> is ignored: the game reads only the first, on line " +
-                                                         std::to_string(lineOf(first))});
+      problems.push_back({file_.name, lineOf(later),
+                          std::string("a later <") + first.name() +
+                              "> is ignored: the game reads only the first, on line " + std::to_string(lineOf(first))});
     }
     if (end == std::string::npos) return;
   }

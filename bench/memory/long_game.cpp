@@ -102,8 +102,8 @@ void run(const char* what, long rounds, long sampleAt, std::vector<int> keys, Ne
 }  // namespace
 
 int main() {
-  std::printf("| %-44s | %9s | %9s | %8s | %10s |\n", "long game (virtual console)", "RSS early", "RSS end",
-              "growth", "heap in use");
+  std::printf("| %-44s | %9s | %9s | %8s | %10s |\n", "long game (virtual console)", "RSS early", "RSS end", "growth",
+              "heap in use");
   std::printf("| %-44s | %9s | %9s | %8s | %10s |\n", "", "KiB", "KiB", "KiB", "growth, B");
   // Main menu -> help -> main menu: down, Enter, any key.
   run("100,000 trips main menu -> help -> main menu", 100'000, 100, {224, 80, 13, 32},

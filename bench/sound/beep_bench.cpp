@@ -37,8 +37,8 @@ double msSince(Clock::time_point start, Clock::time_point end = Clock::now()) {
 void report(const char* what, std::vector<double> values) {
   if (values.empty()) return;
   std::sort(values.begin(), values.end());
-  std::printf("  %-44s n=%3zu  min %7.3f  median %7.3f  max %7.3f ms\n", what, values.size(),
-              values.front(), values[values.size() / 2], values.back());
+  std::printf("  %-44s n=%3zu  min %7.3f  median %7.3f  max %7.3f ms\n", what, values.size(), values.front(),
+              values[values.size() / 2], values.back());
 }
 
 struct Note {
@@ -48,9 +48,8 @@ struct Note {
 
 // The game's melodies and a spread of the random beep's lengths.
 std::vector<Note> gameNotes() {
-  std::vector<Note> notes = {{329, 300}, {493, 300}, {698, 300}, {659, 600}, {196, 200},
-                             {293, 200}, {392, 300}, {196, 200}, {293, 200}, {392, 600},
-                             {800, 100}};
+  std::vector<Note> notes = {{329, 300}, {493, 300}, {698, 300}, {659, 600}, {196, 200}, {293, 200},
+                             {392, 300}, {196, 200}, {293, 200}, {392, 600}, {800, 100}};
   for (int ms = 200; ms <= 700; ms += 125) notes.push_back({ms, ms});
   return notes;
 }
@@ -68,8 +67,7 @@ void timeOpening() {
     start = Clock::now();
     if (kiv::openAlsaSoundOutput(settings) == nullptr) unknown.push_back(msSince(start));
   }
-  std::printf("  this machine's default device: %s\n",
-              machineHasDevice ? "opens" : "none (the game rings the bell)");
+  std::printf("  this machine's default device: %s\n", machineHasDevice ? "opens" : "none (the game rings the bell)");
   report("openSoundOutput(), first in the process", first);
   report("openSoundOutput(), again", machine);
   report("an unknown device name", unknown);
@@ -98,8 +96,9 @@ struct Arrival {
 // been written after it, so this device gets the smallest buffer: the figure
 // is then how soon a beep's first sample leaves the game, plus at most 10 ms.
 void timeFirstSamples() {
-  std::printf("A device of its own (file plugin with a 10 ms buffer into a pipe, over the null\n"
-              "device, which takes samples as fast as they come):\n");
+  std::printf(
+      "A device of its own (file plugin with a 10 ms buffer into a pipe, over the null\n"
+      "device, which takes samples as fast as they come):\n");
   std::string folder = "/tmp/bench_beeps_XXXXXX";
   if (::mkdtemp(folder.data()) == nullptr) return;
   const std::string pipe = folder + "/pipe";
@@ -124,8 +123,7 @@ void timeFirstSamples() {
 
   kiv::AlsaSettings settings;
   settings.device = "pipe";
-  settings.config = "pcm.pipe { type file slave.pcm { type null } file \"" + pipe +
-                    "\" format raw }";
+  settings.config = "pcm.pipe { type file slave.pcm { type null } file \"" + pipe + "\" format raw }";
   settings.period = std::chrono::milliseconds(5);
   settings.buffer = std::chrono::milliseconds(10);
   std::vector<Clock::time_point> calls;
@@ -156,9 +154,8 @@ void timeFirstSamples() {
   reader.join();
   std::vector<double> firstSample;
   for (std::size_t i = 0; i < calls.size(); ++i) {
-    const auto arrival = std::find_if(arrivals.begin(), arrivals.end(), [&](const Arrival& a) {
-      return a.bytesSoFar > startBytes[i];
-    });
+    const auto arrival =
+        std::find_if(arrivals.begin(), arrivals.end(), [&](const Arrival& a) { return a.bytesSoFar > startBytes[i]; });
     if (arrival != arrivals.end()) firstSample.push_back(msSince(calls[i], arrival->at));
   }
   report("beep call to its first sample in the pipe", firstSample);
@@ -198,8 +195,7 @@ void timeOnDevice(const std::string& device, const std::string& monitor) {
     capture.forget();
     const Clock::time_point call = Clock::now();
     out->play(440, 100);
-    const auto heard =
-        capture.firstLoud(call, std::chrono::milliseconds(100), std::chrono::milliseconds(1000));
+    const auto heard = capture.firstLoud(call, std::chrono::milliseconds(100), std::chrono::milliseconds(1000));
     if (heard && i >= 0) sounded.push_back(msSince(call, *heard));
   }
   report("beep call to its first sound on the monitor", sounded);

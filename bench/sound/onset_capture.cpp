@@ -12,8 +12,7 @@ OnsetCapture::OnsetCapture(const std::string& device, unsigned rate) : rate_(rat
     handle_ = nullptr;
     return;
   }
-  if (snd_pcm_set_params(handle_, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, rate, 1,
-                         20000) < 0 ||
+  if (snd_pcm_set_params(handle_, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, rate, 1, 20000) < 0 ||
       snd_pcm_start(handle_) < 0) {
     snd_pcm_close(handle_);
     handle_ = nullptr;
@@ -58,8 +57,9 @@ void OnsetCapture::forget() {
   loud_.clear();
 }
 
-std::optional<OnsetCapture::Clock::time_point> OnsetCapture::firstLoud(
-    Clock::time_point since, std::chrono::milliseconds before, std::chrono::milliseconds wait) {
+std::optional<OnsetCapture::Clock::time_point> OnsetCapture::firstLoud(Clock::time_point since,
+                                                                       std::chrono::milliseconds before,
+                                                                       std::chrono::milliseconds wait) {
   const Clock::time_point giveUp = Clock::now() + wait;
   while (Clock::now() < giveUp) {
     {

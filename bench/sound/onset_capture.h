@@ -29,8 +29,7 @@ class OnsetCapture {
   // the last forget() sounded, if one comes within `wait`. Samples dated more
   // than `before` ahead of `since` are taken for the tail of an earlier tone
   // that the recorder read late, and skipped.
-  std::optional<Clock::time_point> firstLoud(Clock::time_point since,
-                                             std::chrono::milliseconds before,
+  std::optional<Clock::time_point> firstLoud(Clock::time_point since, std::chrono::milliseconds before,
                                              std::chrono::milliseconds wait);
 
  private:

@@ -180,7 +180,7 @@ struct Typing {
 Typing measureTyping(e2e::PtyTerminal& term, const Channel& ch, const Case& c, std::size_t textBytes) {
   Typing result;
   double value = 0;
-  sendValue(ch.toChild[1], 0);  // clear the screen
+  sendValue(ch.toChild[1], 0);                   // clear the screen
   readValue(ch.toParent[0], value, &term, 60s);  // the screen is ready
   term.settle(300ms, 5s);
   const std::vector<pid_t> busy = startBusy(c.busy);

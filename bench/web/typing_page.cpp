@@ -26,7 +26,10 @@ std::string narration() {
 
 }  // namespace
 
-EM_JS(void, reportTyping, (double took, int ideal), { window.typingMs = took; window.idealMs = ideal; });
+EM_JS(void, reportTyping, (double took, int ideal), {
+  window.typingMs = took;
+  window.idealMs = ideal;
+});
 
 int main() {
   static kiv::WebDevice page;

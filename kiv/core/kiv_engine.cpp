@@ -21,8 +21,7 @@ struct Note {
 };
 
 constexpr Note kStartupMelody[] = {{329, 300}, {493, 300}, {698, 300}, {659, 600}};
-constexpr Note kCompletionTune[] = {{196, 200}, {293, 200}, {392, 300},
-                                    {196, 200}, {293, 200}, {392, 600}};
+constexpr Note kCompletionTune[] = {{196, 200}, {293, 200}, {392, 300}, {196, 200}, {293, 200}, {392, 600}};
 
 template <std::size_t N>
 void play(const Note (&notes)[N]) {
@@ -164,8 +163,7 @@ bool KeyHasSecondCode() { return g_secondCodeFollows; }
 
 int KeyboardHit() { return device().keyWaiting() ? 1 : 0; }
 
-void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyku,
-         std::string ilkbosluk, int maxchar) {
+void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyku, std::string ilkbosluk, int maxchar) {
   ShowConsoleCursor(0);
   const std::string text = ilkbosluk + yazilacak;
   ScreenBuffer& out = screen();
@@ -212,19 +210,32 @@ void PressAnyKeyToContinue(std::string thetext) {
 
 char convertEN(char str_in) {
   switch (static_cast<unsigned char>(str_in)) {
-    case 0x80: return 'C';
-    case 0x81: return 'u';
-    case 0x87: return 'c';
-    case 0x8D: return 'i';
-    case 0x94: return 'o';
-    case 0x98: return 'I';
-    case 0x99: return 'O';
-    case 0x9A: return 'U';
-    case 0x9E: return 'S';
-    case 0x9F: return 's';
-    case 0xA6: return 'G';
-    case 0xA7: return 'g';
-    default: return str_in;
+    case 0x80:
+      return 'C';
+    case 0x81:
+      return 'u';
+    case 0x87:
+      return 'c';
+    case 0x8D:
+      return 'i';
+    case 0x94:
+      return 'o';
+    case 0x98:
+      return 'I';
+    case 0x99:
+      return 'O';
+    case 0x9A:
+      return 'U';
+    case 0x9E:
+      return 'S';
+    case 0x9F:
+      return 's';
+    case 0xA6:
+      return 'G';
+    case 0xA7:
+      return 'g';
+    default:
+      return str_in;
   }
 }
 

@@ -80,8 +80,7 @@ int KeyboardHit();
 // once and the key stays for the next reader. Ends with a backspace onto the
 // blank after the last word (none when that word filled its line to
 // `maxchar`) and a pause of `finaluyku` ms. Hides the cursor.
-void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyku,
-         std::string ilkbosluk, int maxchar);
+void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyku, std::string ilkbosluk, int maxchar);
 
 // Shows `thetext` two lines down after 13 blanks and waits for one key
 // press (both codes of a two-code key).

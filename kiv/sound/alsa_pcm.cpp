@@ -93,8 +93,7 @@ bool setHardware(AlsaPcm& pcm, const AlsaSettings& settings) {
       snd_pcm_hw_params_set_channels(handle, raw, 1) < 0 ||
       snd_pcm_hw_params_set_rate_near(handle, raw, &rate, &dir) < 0 ||
       snd_pcm_hw_params_set_buffer_time_near(handle, raw, &bufferUs, &dir) < 0 ||
-      snd_pcm_hw_params_set_period_time_near(handle, raw, &periodUs, &dir) < 0 ||
-      snd_pcm_hw_params(handle, raw) < 0) {
+      snd_pcm_hw_params_set_period_time_near(handle, raw, &periodUs, &dir) < 0 || snd_pcm_hw_params(handle, raw) < 0) {
     return false;
   }
   pcm.rate = rate;
@@ -109,10 +108,8 @@ bool setSoftware(AlsaPcm& pcm) {
   snd_pcm_sw_params_t* raw = nullptr;
   if (snd_pcm_sw_params_malloc(&raw) < 0) return false;
   const AlsaBuffer<snd_pcm_sw_params_t> sw(raw, snd_pcm_sw_params_free);
-  if (snd_pcm_sw_params_current(handle, raw) < 0 ||
-      snd_pcm_sw_params_set_start_threshold(handle, raw, 1) < 0 ||
-      snd_pcm_sw_params_set_avail_min(handle, raw, pcm.periodFrames) < 0 ||
-      snd_pcm_sw_params(handle, raw) < 0) {
+  if (snd_pcm_sw_params_current(handle, raw) < 0 || snd_pcm_sw_params_set_start_threshold(handle, raw, 1) < 0 ||
+      snd_pcm_sw_params_set_avail_min(handle, raw, pcm.periodFrames) < 0 || snd_pcm_sw_params(handle, raw) < 0) {
     return false;
   }
   snd_pcm_uframes_t boundary = 0;
@@ -133,13 +130,10 @@ std::unique_ptr<AlsaPcm> openAndSetUp(const AlsaSettings& settings) {
   snd_pcm_t* handle = nullptr;
   const int opened =
       local != nullptr
-          ? snd_pcm_open_lconf(&handle, settings.device.c_str(), SND_PCM_STREAM_PLAYBACK,
-                               SND_PCM_NONBLOCK, local)
-          : snd_pcm_open(&handle, settings.device.c_str(), SND_PCM_STREAM_PLAYBACK,
-                         SND_PCM_NONBLOCK);
+          ? snd_pcm_open_lconf(&handle, settings.device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK, local)
+          : snd_pcm_open(&handle, settings.device.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
   auto pcm = std::make_unique<AlsaPcm>(opened < 0 ? nullptr : handle, local);
-  if (opened < 0 || !setHardware(*pcm, settings) || !setSoftware(*pcm) ||
-      snd_pcm_prepare(handle) < 0) {
+  if (opened < 0 || !setHardware(*pcm, settings) || !setSoftware(*pcm) || snd_pcm_prepare(handle) < 0) {
     return nullptr;
   }
   return pcm;
@@ -157,8 +151,7 @@ struct Attempt {
 
 }  // namespace
 
-AlsaPcm::AlsaPcm(snd_pcm_t* handle, snd_config_t* localConfig)
-    : handle_(handle), localConfig_(localConfig) {}
+AlsaPcm::AlsaPcm(snd_pcm_t* handle, snd_config_t* localConfig) : handle_(handle), localConfig_(localConfig) {}
 
 AlsaPcm::~AlsaPcm() {
   if (handle_ != nullptr) snd_pcm_close(handle_);

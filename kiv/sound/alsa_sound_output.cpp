@@ -52,8 +52,7 @@ class AlsaSoundOutput final : public SoundOutput {
     snd_pcm_uframes_t written = 0;
     int recoveries = 0;
     while (written < total) {
-      const snd_pcm_sframes_t done =
-          snd_pcm_writei(handle, samples.data() + written, total - written);
+      const snd_pcm_sframes_t done = snd_pcm_writei(handle, samples.data() + written, total - written);
       if (done >= 0) {
         written += static_cast<snd_pcm_uframes_t>(done);
         if (done > 0) continue;

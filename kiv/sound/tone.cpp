@@ -22,8 +22,7 @@ std::vector<std::int16_t> renderTone(int frequency, int ms, int rate, int amplit
   const double step = 2.0 * std::numbers::pi * frequency / rate;
   // The fade reaches full strength after `fade` samples; a tone too short for
   // two whole fades rises over its first half and falls over its second.
-  const std::size_t fade = std::max<std::size_t>(
-      1, std::min(toneSamples(kToneFadeMs, rate), count / 2));
+  const std::size_t fade = std::max<std::size_t>(1, std::min(toneSamples(kToneFadeMs, rate), count / 2));
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t fromEdge = std::min(i, count - 1 - i);
     double gain = 1.0;

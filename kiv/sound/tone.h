@@ -24,7 +24,6 @@ std::size_t toneSamples(int ms, int rate);
 // tone each when it is shorter than two fades), so the first and the last
 // sample are zero and the tone starts and stops without a click. A frequency
 // of 0 or less, or of half the rate or more, gives silence of that length.
-std::vector<std::int16_t> renderTone(int frequency, int ms, int rate,
-                                     int amplitude = kToneAmplitude);
+std::vector<std::int16_t> renderTone(int frequency, int ms, int rate, int amplitude = kToneAmplitude);
 
 }  // namespace kiv

@@ -78,8 +78,7 @@ std::unique_ptr<TerminalDevice> TerminalDevice::open(std::string& refusal) {
   return std::unique_ptr<TerminalDevice>(new TerminalDevice(std::move(warning)));
 }
 
-TerminalDevice::TerminalDevice(std::string localeWarning)
-    : parts_(std::make_unique<Parts>(std::move(localeWarning))) {
+TerminalDevice::TerminalDevice(std::string localeWarning) : parts_(std::make_unique<Parts>(std::move(localeWarning))) {
   g_taken = true;
   Parts& p = *parts_;
   if (p.charset.showsTurkish()) p.warning.clear();

@@ -18,13 +18,12 @@ struct Sequence {
 // CSI (ESC [) and SS3 (ESC O) forms: xterm in either cursor mode, the Linux
 // console (ESC [ [ A for F1), screen and tmux, rxvt (ESC [ 7 ~ for Home).
 constexpr Sequence kSequences[] = {
-    {"[A", "Up"},     {"OA", "Up"},    {"[B", "Down"},  {"OB", "Down"},  {"[D", "Left"},  {"OD", "Left"},
-    {"[C", "Right"},  {"OC", "Right"}, {"[H", "Home"},  {"OH", "Home"},  {"[1~", "Home"}, {"[7~", "Home"},
-    {"[F", "End"},    {"OF", "End"},   {"[4~", "End"},  {"[8~", "End"},  {"[5~", "PgUp"}, {"[6~", "PgDn"},
-    {"[2~", "Ins"},   {"[3~", "Del"},  {"OP", "F1"},    {"[11~", "F1"},  {"[[A", "F1"},   {"OQ", "F2"},
-    {"[12~", "F2"},   {"[[B", "F2"},   {"OR", "F3"},    {"[13~", "F3"},  {"[[C", "F3"},   {"OS", "F4"},
-    {"[14~", "F4"},   {"[[D", "F4"},   {"[15~", "F5"},  {"[[E", "F5"},   {"[17~", "F6"},  {"[18~", "F7"},
-    {"[19~", "F8"},   {"[20~", "F9"},  {"[21~", "F10"},
+    {"[A", "Up"},    {"OA", "Up"},   {"[B", "Down"},  {"OB", "Down"},  {"[D", "Left"},  {"OD", "Left"}, {"[C", "Right"},
+    {"OC", "Right"}, {"[H", "Home"}, {"OH", "Home"},  {"[1~", "Home"}, {"[7~", "Home"}, {"[F", "End"},  {"OF", "End"},
+    {"[4~", "End"},  {"[8~", "End"}, {"[5~", "PgUp"}, {"[6~", "PgDn"}, {"[2~", "Ins"},  {"[3~", "Del"}, {"OP", "F1"},
+    {"[11~", "F1"},  {"[[A", "F1"},  {"OQ", "F2"},    {"[12~", "F2"},  {"[[B", "F2"},   {"OR", "F3"},   {"[13~", "F3"},
+    {"[[C", "F3"},   {"OS", "F4"},   {"[14~", "F4"},  {"[[D", "F4"},   {"[15~", "F5"},  {"[[E", "F5"},  {"[17~", "F6"},
+    {"[18~", "F7"},  {"[19~", "F8"}, {"[20~", "F9"},  {"[21~", "F10"},
 };
 
 }  // namespace
@@ -67,8 +66,8 @@ void KeyDecoder::feed(std::u32string_view chars, Clock::time_point at, std::dequ
 void KeyDecoder::feedOne(char32_t ch, std::deque<int>& codes) {
   const bool lineFeedOfCrLf = afterCr_ && ch == '\n';
   afterCr_ = ch == '\r';
-  if (lineFeedOfCrLf) return;  // CR LF: one Enter
-  if (sequence_.size() == 1) {   // an ESC, and now what came with it
+  if (lineFeedOfCrLf) return;      // CR LF: one Enter
+  if (sequence_.size() == 1) {     // an ESC, and now what came with it
     if (ch == '[' || ch == 'O') {  // CSI or SS3
       sequence_ += static_cast<char>(ch);
       return;

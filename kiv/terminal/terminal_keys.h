@@ -40,10 +40,10 @@ class KeyDecoder {
  private:
   void feedOne(char32_t ch, std::deque<int>& codes);
   void finish(std::deque<int>& codes);
-  std::string sequence_;                   // the ESC and what came with it so far
-  bool alt_ = false;                       // an Esc came with the key being read: an Alt chord
-  bool afterCr_ = false;                   // the last character was a CR
-  Clock::time_point lastAt_{};             // when the last character came
+  std::string sequence_;        // the ESC and what came with it so far
+  bool alt_ = false;            // an Esc came with the key being read: an Alt chord
+  bool afterCr_ = false;        // the last character was a CR
+  Clock::time_point lastAt_{};  // when the last character came
 };
 
 }  // namespace kiv

@@ -103,8 +103,8 @@ class TerminalPainter {
 
   // The terminal's capabilities, padding removed.
   int colours_;
-  std::string cup_, clear_, sgr0_, bold_, rev_, smacs_, rmacs_, enacs_, smcup_, rmcup_, civis_, cnorm_, ind_,
-      cr_, cud1_, bell_, smam_, rmam_, el_;
+  std::string cup_, clear_, sgr0_, bold_, rev_, smacs_, rmacs_, enacs_, smcup_, rmcup_, civis_, cnorm_, ind_, cr_,
+      cud1_, bell_, smam_, rmam_, el_;
   std::array<std::string, 16> setaf_, setab_;
   std::array<char, 128> acs_{};  // VT100 line-drawing letter to the terminal's character, 0 for none
   bool bce_ = false, autoMargins_ = false, pendingWrap_ = false, sgr0EndsLineDrawing_ = false;

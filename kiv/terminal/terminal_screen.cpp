@@ -22,8 +22,8 @@ namespace {
 bool understandsTitles() {
   const char* term = std::getenv("TERM");
   if (term == nullptr) return false;
-  for (const char* family : {"xterm", "rxvt", "screen", "tmux", "alacritty", "kitty", "foot", "st", "vte",
-                             "gnome", "konsole", "putty", "wezterm", "iterm", "contour", "ghostty"}) {
+  for (const char* family : {"xterm", "rxvt", "screen", "tmux", "alacritty", "kitty", "foot", "st", "vte", "gnome",
+                             "konsole", "putty", "wezterm", "iterm", "contour", "ghostty"}) {
     if (std::strncmp(term, family, std::strlen(family)) == 0) return true;
   }
   return false;
@@ -76,8 +76,8 @@ void TerminalScreen::redraw(bool wantCursor) {
   if (last_->clearAttribute() != screenAttr_) {  // without colours, the looks depend on it
     screenAttr_ = last_->clearAttribute();
     for (int attribute = 0; attribute < 256; ++attribute)
-      looks_[attribute] = colours_ > 0 ? colour::lookOf(attribute, colours_)
-                                       : colour::monochromeLookOf(attribute, screenAttr_);
+      looks_[attribute] =
+          colours_ > 0 ? colour::lookOf(attribute, colours_) : colour::monochromeLookOf(attribute, screenAttr_);
   }
   const int rows = std::min(rows_, ScreenBuffer::kRows);
   const int top = last_->viewTop(rows);

@@ -14,7 +14,7 @@ namespace {
 
 // Signals whose default ends the program, besides the crashes and the
 // real-time ones: they end the game cleanly at its next wait.
-constexpr int kEndSignals[] = {SIGINT,  SIGTERM, SIGHUP,    SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
+constexpr int kEndSignals[] = {SIGINT,    SIGTERM, SIGHUP,  SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM,
                                SIGVTALRM, SIGPROF, SIGPIPE, SIGXCPU, SIGIO,   SIGPWR,  SIGSTKFLT};
 constexpr int kCrashSignals[] = {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGSYS};
 constexpr int kMostHandled = 128;

@@ -18,7 +18,6 @@ void VirtualDevice::typeTwoCodes(int first, int second) {
 
 void VirtualDevice::pressAt(std::int64_t atMs, int code) { early_.push_back({atMs, code}); }
 
-
 int VirtualDevice::readKey() {
   if (!early_.empty() && (scripted_.empty() || early_.front().atMs <= nowMs_)) {
     EarlyKey next = early_.front();
@@ -52,6 +51,5 @@ std::string rowText(const ScreenBuffer& screen, int row) {
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
 }
-
 
 }  // namespace kiv

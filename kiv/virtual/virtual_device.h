@@ -35,7 +35,7 @@ class VirtualDevice : public Device {
   // "waiting" before the game blocks on a read.
   void type(int code);
   void type(const std::string& codePage857Text);
-  void typeArrow(int scanCode);  // 224, then the scan code
+  void typeArrow(int scanCode);              // 224, then the scan code
   void typeTwoCodes(int first, int second);  // an extended (224) or function (0) key
   // A key pressed at virtual time `atMs` (from the start), waiting from then
   // on whether or not the game reads it.

@@ -85,8 +85,6 @@ std::int64_t WebDevice::calendarSecond() {
   return clockMs_ ? *clockMs_ / 1000 : pace_.calendarSecond(startSecond_, DeadlinePace::Clock::now() - started_);
 }
 
-void WebDevice::setTitle(const std::string& title) {
-  thalvorine_title(codepage::toUtf8(title).c_str());
-}
+void WebDevice::setTitle(const std::string& title) { thalvorine_title(codepage::toUtf8(title).c_str()); }
 
 }  // namespace kiv

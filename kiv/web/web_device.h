@@ -53,7 +53,7 @@ class WebDevice : public Device {
 
   std::optional<std::int64_t> clockMs_;
   DeadlinePace pace_;
-  std::int64_t startSecond_;                // the calendar and the steady clock at the start
+  std::int64_t startSecond_;  // the calendar and the steady clock at the start
   DeadlinePace::Clock::time_point started_;
   std::deque<int> keys_;
   int keysRead_ = 0;

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <csignal>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -29,7 +28,7 @@ struct Start {
   int nullFd = -1;      // see PtyTerminal::Options
   const char* locale = "C.UTF-8";
   std::vector<std::string> arguments = {};  // the game's command line after its name
-  long fileSizeLimit = -1;  // see PtyTerminal::Options; a full disk
+  long fileSizeLimit = -1;                  // see PtyTerminal::Options; a full disk
 };
 
 class GameSession {

@@ -27,8 +27,7 @@ int paletteNumber(const VTermColor& colour, bool foreground) {
 
 }  // namespace
 
-PtyTerminal::PtyTerminal(const std::function<int()>& body, const Options& options)
-    : vterm_(vterm_new(25, 80)) {
+PtyTerminal::PtyTerminal(const std::function<int()>& body, const Options& options) : vterm_(vterm_new(25, 80)) {
   if (::openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
   ::fcntl(master_, F_SETFD, FD_CLOEXEC);
   ::fcntl(slave_, F_SETFD, FD_CLOEXEC);

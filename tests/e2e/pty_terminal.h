@@ -21,7 +21,7 @@ class PtyTerminal {
   struct Options {                 // on a terminal of 80 × 25, the console the game was laid out for
     std::string workingDirectory;  // empty: the current one
     std::vector<std::string> environment = {"TERM=xterm-256color", "LC_ALL=C.UTF-8"};  // added to ours
-    int nullFd = -1;  // 0 or 1: that standard stream is /dev/null instead of the terminal
+    int nullFd = -1;          // 0 or 1: that standard stream is /dev/null instead of the terminal
     long fileSizeLimit = -1;  // bytes a file may grow to (ulimit -f); -1: as ours
   };
 

@@ -49,8 +49,7 @@ TEST_P(Terminals, ShowTheBannerReadablyAndTheSelectedButtonStandingOut) {
   ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 10, t.selected, t.other); }, kPatience))
       << term.screenText();
   term.send("\x1b[24~\x1bOA");
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, t.selected, t.other); }, kPatience))
-      << term.screenText();
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, t.selected, t.other); }, kPatience)) << term.screenText();
   EXPECT_EQ(term.title(), t.title);
 
   escThen(term, "\r");  // Yes to the exit question
@@ -75,7 +74,11 @@ std::string withStandIns(std::string row) {
 
 // `echoed`: as the emulator shows it, or with `raw` as the game sent it. A
 // NUL (Ctrl-Space) is no key; a letter the game has none for is dropped.
-struct Locale { const char* name, *locale; std::string typed, echoed; bool raw, standIns, warned; };
+struct Locale {
+  const char *name, *locale;
+  std::string typed, echoed;
+  bool raw, standIns, warned;
+};
 
 void PrintTo(const Locale& locale, std::ostream* out) { *out << locale.locale; }
 

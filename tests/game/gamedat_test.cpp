@@ -32,15 +32,16 @@ TEST_F(GameDat, AMissingOrBrokenFileIsReportedAndNeverWrittenOver) {
 
 TEST_F(GameDat, WritesBackTheCounterPlusOneInPlaceOfTheOldFile) {
   folder.write("game.dat",
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- progress -->\r\n<?app data?>\r\n<RunningTime "
-            "since=\"2019\">7</RunningTime>\r\n<Extra><Inner>t</Inner></Extra>\r\n<version>1.0.3</version>\r\n");
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- progress -->\r\n<?app data?>\r\n<RunningTime "
+               "since=\"2019\">7</RunningTime>\r\n<Extra><Inner>t</Inner></Extra>\r\n<version>1.0.3</version>\r\n");
   fs::permissions("game.dat", fs::perms(0640));
   initialize_gamedat("game.dat");
-  EXPECT_EQ(screenText(), "");  // a sound file: nothing to say
+  EXPECT_EQ(screenText(), "");            // a sound file: nothing to say
   for (int save = 0; save < 2; ++save) {  // the same value on every save of a run
     saveRunCounter();
-    EXPECT_EQ(folder.read("game.dat"), "<?xml version=\"1.0\"?>\n<RunningTime since=\"2019\">8</RunningTime>\n"
-                                    "<Extra>\n\t<Inner>t</Inner>\n</Extra>\n<version>1.0.3</version>\n");
+    EXPECT_EQ(folder.read("game.dat"),
+              "<?xml version=\"1.0\"?>\n<RunningTime since=\"2019\">8</RunningTime>\n"
+              "<Extra>\n\t<Inner>t</Inner>\n</Extra>\n<version>1.0.3</version>\n");
   }
   EXPECT_EQ(fs::status("game.dat").permissions(), fs::perms(0640));
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);  // no temporary left
@@ -66,7 +67,8 @@ TEST_F(GameDat, AReadOnlyOrUnreadableFileOrAReadOnlyFolderMeansNoSaveAndNoMessag
       kiv::Clear();
       saveRunCounter();
       return screenText().empty();
-    })) << std::oct << file << " in " << dir;
+    })) << std::oct
+        << file << " in " << dir;
     fs::permissions(".", fs::perms(0777));
     fs::permissions("game.dat", fs::perms(0666));
     EXPECT_EQ(folder.read("game.dat"), "<RunningTime>3</RunningTime>") << std::oct << file << " in " << dir;
@@ -87,8 +89,7 @@ TEST_F(GameDat, ThePlayersFolderAsItMayBeFound) {
          fs::create_symlink("real.dat", "game.dat");
        },
        [this] { return fs::is_symlink("game.dat") && folder.read("real.dat").find(">5<") != std::string::npos; }},
-      {"a pipe named game.dat is not read (no wait) and not replaced",
-       [] { ::mkfifo("game.dat", 0600); },
+      {"a pipe named game.dat is not read (no wait) and not replaced", [] { ::mkfifo("game.dat", 0600); },
        [] { return fs::is_fifo("game.dat") && RunningTime == 0; }},
       {"temporary files a killed save left behind are removed",
        [this] {
@@ -97,8 +98,7 @@ TEST_F(GameDat, ThePlayersFolderAsItMayBeFound) {
          folder.write("game.dat.keep", "not ours");
        },
        [this] { return !fs::exists("game.dat.Ab12Cd") && fs::exists("game.dat.keep"); }},
-      {"a file without a counter gets one",
-       [this] { folder.write("game.dat", "<version>2.0</version>"); },
+      {"a file without a counter gets one", [this] { folder.write("game.dat", "<version>2.0</version>"); },
        [this] {
          return folder.read("game.dat") ==
                 "<?xml version=\"1.0\"?>\n<version>2.0</version>\n<RunningTime>1</RunningTime>\n";

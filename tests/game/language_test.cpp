@@ -12,11 +12,14 @@ using Language = GameUnit;
 TEST_F(Language, TakesTheFirstTextOfEachPathIntoItsOwnString) {
   // Every element holds its path, but for a line break, a second element of
   // the same name, a child element and a CDATA section.
-  const std::map<std::string, std::string> special{
-      {"EpilepsyWarning", "Dikkat\n  iki"}, {"Buttons/No", ""}, {"HelpScreen", "a <b> & c"},
-      {"Introduction/Watch", "IZLE"}, {"Other/Pockets", "CEPLER"}};
+  const std::map<std::string, std::string> special{{"EpilepsyWarning", "Dikkat\n  iki"},
+                                                   {"Buttons/No", ""},
+                                                   {"HelpScreen", "a <b> & c"},
+                                                   {"Introduction/Watch", "IZLE"},
+                                                   {"Other/Pockets", "CEPLER"}};
   world.write("tr.lng", {{"EpilepsyWarning", "Dikkat\r\n  iki</EpilepsyWarning><EpilepsyWarning>2"},
-                         {"Buttons/No", "<b>h</b>"}, {"HelpScreen", "<![CDATA[a <b> & c]]>"}});
+                         {"Buttons/No", "<b>h</b>"},
+                         {"HelpScreen", "<![CDATA[a <b> & c]]>"}});
   initialize();
   EXPECT_EQ(screenText(), "");
   for (const InterfaceString& string : interfaceStrings())

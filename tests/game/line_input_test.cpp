@@ -11,14 +11,20 @@ using namespace kiv::key;
 
 class LineInput : public GameUnit {
  protected:
-  void SetUp() override { Order = "Komut"; kiv::SetCursorPosition(0, 3); }
+  void SetUp() override {
+    Order = "Komut";
+    kiv::SetCursorPosition(0, 3);
+  }
   // Types `keys` (1000 + a scan code for an arrow, 2000 + one for a
   // function key), then Enter; the word read.
   std::string read(const std::vector<int>& keys) {
     for (int key : keys) {
-      if (key >= 2000) dev.typeTwoCodes(kFunction, key - 2000);
-      else if (key >= 1000) dev.typeArrow(key - 1000);
-      else dev.type(key);
+      if (key >= 2000)
+        dev.typeTwoCodes(kFunction, key - 2000);
+      else if (key >= 1000)
+        dev.typeArrow(key - 1000);
+      else
+        dev.type(key);
     }
     dev.type(kEnter);
     EXPECT_TRUE(get(line));

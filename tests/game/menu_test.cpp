@@ -17,11 +17,16 @@ class Menu : public GameUnit {
 };
 
 TEST_F(Menu, ArrowsAlongItsDirectionMoveWithoutWrappingAndEnterSpaceOrEscChoose) {
-  const struct { bool vertical; std::vector<int> keys; int chosen; } choices[] = {
-      {true, {D, D, D, kEnter}, 3}, {true, {U, kEnter}, 1}, {false, {R, R, R, kEnter}, 3}, {false, {L, R, kEnter}, 2},
-      {true, {D, U, U, D, kSpace}, 2}, {true, {D, D, kEscape}, 0}, {true, {R, R, L, kEnter}, 1},
-      {false, {D, D, U, kEnter}, 1}, {true, {'p', 'x', kTab, kEnter}, 1},
-      {true, {'P', 'P', 'H', kEnter}, 2}, {false, {'M', 'M', 'K', kEnter}, 2}};  // scan codes typed as letters
+  const struct {
+    bool vertical;
+    std::vector<int> keys;
+    int chosen;
+  } choices[] = {{true, {D, D, D, kEnter}, 3},        {true, {U, kEnter}, 1},
+                 {false, {R, R, R, kEnter}, 3},       {false, {L, R, kEnter}, 2},
+                 {true, {D, U, U, D, kSpace}, 2},     {true, {D, D, kEscape}, 0},
+                 {true, {R, R, L, kEnter}, 1},        {false, {D, D, U, kEnter}, 1},
+                 {true, {'p', 'x', kTab, kEnter}, 1}, {true, {'P', 'P', 'H', kEnter}, 2},
+                 {false, {'M', 'M', 'K', kEnter}, 2}};  // scan codes typed as letters
   for (const auto& [vertical, keys, chosen] : choices) {
     type(keys);
     m.initialize(vertical, 0x02, 0x0E);
@@ -40,7 +45,8 @@ TEST_F(Menu, DrawsPaddedLabelsAndLeavesTheCursorShownAtTheTopInTheSelectedColour
   EXPECT_EQ(m.draw(), 2);
   for (int x = 59; x < 68; ++x)  // "  ONE  " in the colour the selection left it; "    " selected
     EXPECT_EQ(std::tuple(kiv::screen().at(x, 6).attr, kiv::screen().at(x, 10).attr),
-              std::tuple(x >= 60 && x < 67 ? 0x05 : 0x07, x >= 60 && x < 64 ? 0x02 : 0x07)) << x;
+              std::tuple(x >= 60 && x < 67 ? 0x05 : 0x07, x >= 60 && x < 64 ? 0x02 : 0x07))
+        << x;
   EXPECT_EQ(std::tuple(kiv::getCursorPosX(), kiv::getCursorPosY(), dev.cursorVisible(), kiv::screen().attribute()),
             std::tuple(10, 1, true, 0x02));
 }

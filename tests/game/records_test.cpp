@@ -58,13 +58,21 @@ TEST_F(Records, ObjectFieldsFollowTheDocumentsOrderAndAnOverlongLabelKeepsItsSta
   ASSERT_TRUE(esya[1].initialize("objects/", 1));
   objects& o = esya[1];
   // Each block's last line, as in rooms.
-  const std::pair<std::string, std::string> texts[] = {{o.getName(), "OBJECT1"}, {o.getDescription(4), "Description 5"},
-      {o.getExamineText(4), "ExamineText 5"}, {o.getPickingUpText(2), "PickingUpText 3"},
-      {o.getWhenYouLeaveText(2), "WhenYouLeaveText 3"}, {o.getLeftDescription(2), "LeftDescription 3"},
-      {o.getTakeIntoHandsTitle(), "TakeIntoHandsTitle"}, {o.getTookIntoHandsText(), "TookIntoHandsText"},
-      {o.getPutIntoPocketsText(), "PutIntoPocketsText"}, {o.getUnableToCombineText(2), "UnableToCombineText 3"},
-      {o.getCombinationText(2), "CombinationText 3"}, {o.getInteractTitle(), "InteractTitle"},
-      {o.getActivatingText(2), "ActivatingText 3"}, {o.getPassivationTitle(), "ABCDEFGHIJKLMNOPQRS"},
+  const std::pair<std::string, std::string> texts[] = {
+      {o.getName(), "OBJECT1"},
+      {o.getDescription(4), "Description 5"},
+      {o.getExamineText(4), "ExamineText 5"},
+      {o.getPickingUpText(2), "PickingUpText 3"},
+      {o.getWhenYouLeaveText(2), "WhenYouLeaveText 3"},
+      {o.getLeftDescription(2), "LeftDescription 3"},
+      {o.getTakeIntoHandsTitle(), "TakeIntoHandsTitle"},
+      {o.getTookIntoHandsText(), "TookIntoHandsText"},
+      {o.getPutIntoPocketsText(), "PutIntoPocketsText"},
+      {o.getUnableToCombineText(2), "UnableToCombineText 3"},
+      {o.getCombinationText(2), "CombinationText 3"},
+      {o.getInteractTitle(), "InteractTitle"},
+      {o.getActivatingText(2), "ActivatingText 3"},
+      {o.getPassivationTitle(), "ABCDEFGHIJKLMNOPQRS"},
       {o.getDeactivatingText(2), "DeactivatingText 3"},
       {o.getInteractionWithAnotherObjectText(2), "InteractionWithAnotherObjectText 3"}};
   for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);

@@ -45,8 +45,11 @@ struct FewColours : kiv::VirtualDevice {
 };
 
 TEST(Background, ASwitchLooksDifferentWhereTheConsoleCanShowItAndChangesTheColourWhereItCannot) {
-  const struct { int shown; std::vector<int> palette; int differing; } consoles[] = {
-      {0x7F, {0xD7, 0x57, 0x1F}, 0x7F}, {0x00, {0x4F, 0x2E}, 0xFF}};
+  const struct {
+    int shown;
+    std::vector<int> palette;
+    int differing;
+  } consoles[] = {{0x7F, {0xD7, 0x57, 0x1F}, 0x7F}, {0x00, {0x4F, 0x2E}, 0xFF}};
   for (const auto& [shown, palette, differing] : consoles) {
     FewColours dev(shown);
     kiv::attach(dev);

@@ -11,10 +11,18 @@ constexpr int kLast = kiv::ScreenBuffer::kRows - 1;
 
 TEST(ScreenBuffer, MovesTheCursorOrShowsAGlyph) {
   // Bytes written, then row 0 (code page bytes, trailing blanks cut) and the cursor.
-  const struct { std::string bytes, row0; int x, y; } outputs[] = {
-      {"abcde\nf", "abcde", 1, 1}, {"abc\rX", "Xbc", 1, 0}, {"a\ab", "ab", 2, 0}, {std::string("a\0b", 3), "a b", 3, 0},
-      {"abc\b\bX", "aXc", 2, 0}, {"\b\bX", "X", 1, 0},  // back without erasing, never past 0
-      {"a\tb", "a       b", 9, 0}, {"\tb", "        b", 9, 0}, {"\x01\x1B\x7F\x1F", "\x01\x1B\x7F\x1F", 4, 0}};
+  const struct {
+    std::string bytes, row0;
+    int x, y;
+  } outputs[] = {{"abcde\nf", "abcde", 1, 1},
+                 {"abc\rX", "Xbc", 1, 0},
+                 {"a\ab", "ab", 2, 0},
+                 {std::string("a\0b", 3), "a b", 3, 0},
+                 {"abc\b\bX", "aXc", 2, 0},
+                 {"\b\bX", "X", 1, 0},  // back without erasing, never past 0
+                 {"a\tb", "a       b", 9, 0},
+                 {"\tb", "        b", 9, 0},
+                 {"\x01\x1B\x7F\x1F", "\x01\x1B\x7F\x1F", 4, 0}};
   for (const auto& [bytes, row0, x, y] : outputs) {
     kiv::ScreenBuffer screen;
     screen.write(bytes);

@@ -28,9 +28,15 @@ int peak(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t
 
 TEST(Tone, SoundsAtItsFrequencyWithinOnePercentForExactlyItsLengthAndOutOfRangeIsSilence) {
   // The game's notes and beep range, at the usual rates and coarse ones; frequencies it cannot sound.
-  for (const auto& [frequency, rate, heard] : {std::tuple{196, 48000, 196}, {659, 44100, 659}, {700, 8000, 700},
-                                               {200, 22050, 200}, {3000, 8000, 3000}, {0, 48000, 0},
-                                               {-440, 48000, 0}, {24000, 48000, 0}, {30000, 48000, 0}}) {
+  for (const auto& [frequency, rate, heard] : {std::tuple{196, 48000, 196},
+                                               {659, 44100, 659},
+                                               {700, 8000, 700},
+                                               {200, 22050, 200},
+                                               {3000, 8000, 3000},
+                                               {0, 48000, 0},
+                                               {-440, 48000, 0},
+                                               {24000, 48000, 0},
+                                               {30000, 48000, 0}}) {
     const std::vector<std::int16_t> tone = renderTone(frequency, 300, rate);
     EXPECT_EQ(std::pair(tone.size(), peak(tone, 0, tone.size()) > 0), std::pair(rate * std::size_t{3} / 10, heard > 0))
         << frequency;

@@ -15,13 +15,16 @@ class Typewriter : public testing::Test {
 
 TEST_F(Typewriter, BreaksLinesBetweenWordsAndEndsOnTheBlankAfterTheLastOne) {
   // Rows 0 and 1 with a '|' written where the typewriter left the cursor.
-  const struct { std::string text; int maxchar; std::string row0, row1; } layouts[] = {
-      {"aaaaa bbbbb ccccc ddddd", 20, "aaaaa bbbbb ccccc", "  ddddd|"},
-      {"abcdefghij", 5, "", "  abcdefghij|"},           // too long: breaks even at column 0
-      {"aaaaa bbbbb ccc", 11, "aaaaa bbbbb", "  ccc|"},  // ends exactly at maxchar
-      {"aaaaa bbbbb", 11, "aaaaa bbbbb|", ""},           // no blank to step back onto
-      {"ab\ncdefghi x", 10, "ab", "cdefghi x|"},         // broke its own line: keeps its blank
-      {"a  b   c", 75, "a  b   c|", ""}};
+  const struct {
+    std::string text;
+    int maxchar;
+    std::string row0, row1;
+  } layouts[] = {{"aaaaa bbbbb ccccc ddddd", 20, "aaaaa bbbbb ccccc", "  ddddd|"},
+                 {"abcdefghij", 5, "", "  abcdefghij|"},            // too long: breaks even at column 0
+                 {"aaaaa bbbbb ccc", 11, "aaaaa bbbbb", "  ccc|"},  // ends exactly at maxchar
+                 {"aaaaa bbbbb", 11, "aaaaa bbbbb|", ""},           // no blank to step back onto
+                 {"ab\ncdefghi x", 10, "ab", "cdefghi x|"},         // broke its own line: keeps its blank
+                 {"a  b   c", 75, "a  b   c|", ""}};
   for (const auto& [text, maxchar, row0, row1] : layouts) {
     kiv::attach(dev);
     kiv::textattr(0x1F);  // a blank written past the last word would show in this colour
@@ -38,7 +41,7 @@ TEST_F(Typewriter, PausesAfterEachLetterUntilAKeyWaitsThenWritesTheRestAtOnce) {
   EXPECT_EQ(std::pair(row(0), dev.cursorVisible()), std::pair(std::string("   ab cd efgh ijkl"), false));
   // No pause for a blank; the word under way when the key came finishes at its pace.
   EXPECT_EQ(dev.sleeps(), (std::vector<int>{10, 10, 10, 10, 10, 10, 10, 10, 2000}));
-  EXPECT_EQ(kiv::GetKey(), 'q');  // and stays for the next reader
+  EXPECT_EQ(kiv::GetKey(), 'q');        // and stays for the next reader
   kiv::yaz("", true, 10, 500, "", 75);  // an empty text still pauses
   EXPECT_EQ(dev.sleeps().back(), 500);
 }

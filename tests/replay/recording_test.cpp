@@ -1,9 +1,9 @@
 // Reading recordings: what each line becomes, and where a broken one is named.
+#include "replay/recording.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
-
-#include "replay/recording.h"
 
 namespace {
 
@@ -21,8 +21,9 @@ TEST(Recording, KeysSettingsAndCheckpointsAreReadLineByLine) {
       "heard 196:200 293:200\nrow 7\nexit 1\n");
   ASSERT_EQ(parsed.errorLine, 0) << parsed.error;
   const replay::Recording& r = parsed.recording;
-  EXPECT_EQ(std::tuple(r.setup.world, r.setup.clockMs, r.setup.rows, r.setup.progress, r.setup.progressText),
-            std::tuple("../w"s, 1'800'000'001'250, 30, replay::Setup::Progress::Given, "<RunningTime>2</RunningTime>"s));
+  EXPECT_EQ(
+      std::tuple(r.setup.world, r.setup.clockMs, r.setup.rows, r.setup.progress, r.setup.progressText),
+      std::tuple("../w"s, 1'800'000'001'250, 30, replay::Setup::Progress::Given, "<RunningTime>2</RunningTime>"s));
 
   std::vector<int> codes;
   for (const auto& step : r.steps)
@@ -40,16 +41,35 @@ TEST(Recording, KeysSettingsAndCheckpointsAreReadLineByLine) {
 }
 
 TEST(Recording, EachKeyIsWrittenByItsNameAndReadBackAsItsCodes) {
-  const struct { int first, second; const char* line; std::vector<int> read; } keys[] = {
-      {13, -1, "key Enter", {13}},           {27, -1, "key Esc", {27}},          {9, -1, "key Tab", {9}},
-      {8, -1, "key Backspace", {8}},         {32, -1, "key Space", {32}},        {224, 72, "key Up", {0x1E0, 72}},
-      {224, 80, "key Down", {0x1E0, 80}},    {224, 75, "key Left", {0x1E0, 75}}, {224, 77, "key Right", {0x1E0, 77}},
-      {224, 71, "key Home", {0x1E0, 71}},    {224, 79, "key End", {0x1E0, 79}},  {224, 73, "key PgUp", {0x1E0, 73}},
-      {224, 81, "key PgDn", {0x1E0, 81}},    {224, 82, "key Ins", {0x1E0, 82}},  {224, 83, "key Del", {0x1E0, 83}},
-      {0, 59, "key F1", {0x100, 59}},        {0, 63, "key F5", {0x100, 63}},     {0, 68, "key F10", {0x100, 68}},
-      {224, 91, "key 224 91", {224, 91}},    {3, -1, "key 3", {3}},
+  const struct {
+    int first, second;
+    const char* line;
+    std::vector<int> read;
+  } keys[] = {
+      {13, -1, "key Enter", {13}},
+      {27, -1, "key Esc", {27}},
+      {9, -1, "key Tab", {9}},
+      {8, -1, "key Backspace", {8}},
+      {32, -1, "key Space", {32}},
+      {224, 72, "key Up", {0x1E0, 72}},
+      {224, 80, "key Down", {0x1E0, 80}},
+      {224, 75, "key Left", {0x1E0, 75}},
+      {224, 77, "key Right", {0x1E0, 77}},
+      {224, 71, "key Home", {0x1E0, 71}},
+      {224, 79, "key End", {0x1E0, 79}},
+      {224, 73, "key PgUp", {0x1E0, 73}},
+      {224, 81, "key PgDn", {0x1E0, 81}},
+      {224, 82, "key Ins", {0x1E0, 82}},
+      {224, 83, "key Del", {0x1E0, 83}},
+      {0, 59, "key F1", {0x100, 59}},
+      {0, 63, "key F5", {0x100, 63}},
+      {0, 68, "key F10", {0x100, 68}},
+      {224, 91, "key 224 91", {224, 91}},
+      {3, -1, "key 3", {3}},
       // Typed letters, Ó (the byte an arrow starts with) among them.
-      {'A', -1, "type A", {'A'}},            {0x9E, -1, "type Ş", {0x9E}},       {0xE0, -1, "type Ó", {0xE0}},
+      {'A', -1, "type A", {'A'}},
+      {0x9E, -1, "type Ş", {0x9E}},
+      {0xE0, -1, "type Ó", {0xE0}},
   };
   for (const auto& [first, second, line, read] : keys) {
     std::ostringstream written;
@@ -63,22 +83,22 @@ TEST(Recording, EachKeyIsWrittenByItsNameAndReadBackAsItsCodes) {
 
 TEST(Recording, ABrokenLineIsNamedAndEndsTheReading) {
   const std::pair<const char*, int> broken[] = {
-      {"type\n", 1},                       // nothing to type
-      {"key Enter Return\n", 1},           // no such key
-      {"key 256\n", 1},                    // a raw code is a byte
-      {"type €\n", 1},                     // not in the code page
+      {"type\n", 1},              // nothing to type
+      {"key Enter Return\n", 1},  // no such key
+      {"key 256\n", 1},           // a raw code is a byte
+      {"type €\n", 1},            // not in the code page
       {"clock soon\n", 1},
-      {"size 79x25\n", 1},                 // narrower than the game
-      {"size 80x22\n", 1},                 // lower than any screen can be played in
-      {"size 80x301\n", 1},                // more rows than the screen buffer
-      {"colour 60 6 2\n", 1},              // two hexadecimal digits
-      {"at 80 0 X\n", 1},                  // past the last column
-      {"@12 see X\n", 1},                  // only keys have a moment
+      {"size 79x25\n", 1},     // narrower than the game
+      {"size 80x22\n", 1},     // lower than any screen can be played in
+      {"size 80x301\n", 1},    // more rows than the screen buffer
+      {"colour 60 6 2\n", 1},  // two hexadecimal digits
+      {"at 80 0 X\n", 1},      // past the last column
+      {"@12 see X\n", 1},      // only keys have a moment
       {"@-5 key Enter\n", 1},
       {"heard 196-200\n", 1},
       {"exit\n", 1},
-      {"key Enter\nworld w\n", 2},         // settings come first
-      {"see X\nfrobnicate\nsee Y\n", 2},   // an unknown word
+      {"key Enter\nworld w\n", 2},        // settings come first
+      {"see X\nfrobnicate\nsee Y\n", 2},  // an unknown word
   };
   for (const auto& [text, line] : broken) {
     const auto parsed = parse(text);

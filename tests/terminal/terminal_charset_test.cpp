@@ -14,18 +14,19 @@ TEST(TerminalCharset, WritesAndReadsTheTurkishLettersWhereTheLocaleHasThemAndSta
   // before an 'a' as UTF-8 (which ASCII locales read too), or ş İ ı ğ Ş Ğ as
   // ISO 8859-9's single bytes, the first character split between two reads.
   const std::string shown = "\x80\x81\x87\x8D\x94\x98\x99\x9A\x9E\x9F\xA6\xA7\a \xB0";
-  const std::string utf8Typed = "\xC5\x9F\xC4\xB0\xC5" "a";
+  const std::string utf8Typed =
+      "\xC5\x9F\xC4\xB0\xC5"
+      "a";
   const struct {
     const char* locale;
     bool turkish;
     std::string written, typed;
     std::u32string read;
-  } locales[] = {
-      {"C", false, "CucioIOUSsGg #", utf8Typed, U"şİa"},
-      {"POSIX", false, "CucioIOUSsGg #", utf8Typed, U"şİa"},
-      {"tr_TR.UTF-8", true, "ÇüçıöİÖÜŞşĞğ ░", utf8Typed, U"şİa"},
-      {"tr_TR.ISO-8859-9", true, "\xC7\xFC\xE7\xFD\xF6\xDD\xD6\xDC\xDE\xFE\xD0\xF0 #", "\xFE\xDD\xFD\xF0\xDE\xD0",
-       U"şİığŞĞ"}};
+  } locales[] = {{"C", false, "CucioIOUSsGg #", utf8Typed, U"şİa"},
+                 {"POSIX", false, "CucioIOUSsGg #", utf8Typed, U"şİa"},
+                 {"tr_TR.UTF-8", true, "ÇüçıöİÖÜŞşĞğ ░", utf8Typed, U"şİa"},
+                 {"tr_TR.ISO-8859-9", true, "\xC7\xFC\xE7\xFD\xF6\xDD\xD6\xDC\xDE\xFE\xD0\xF0 #",
+                  "\xFE\xDD\xFD\xF0\xDE\xD0", U"şİığŞĞ"}};
   for (const auto& l : locales) {
     ASSERT_NE(std::setlocale(LC_ALL, l.locale), nullptr) << l.locale << ": scripts/setup tests makes it";
     TerminalCharset charset;

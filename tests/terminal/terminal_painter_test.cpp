@@ -9,9 +9,9 @@
 #include <ostream>
 #include <random>
 
-#include "pty_terminal.h"
 #include "kiv/core/codepage.h"
 #include "kiv/terminal/terminal_charset.h"
+#include "pty_terminal.h"
 
 namespace kiv {
 namespace {
@@ -23,7 +23,12 @@ constexpr std::uint8_t kAttributes[] = {0x1F, 0x02, 0x1E, 0x4F, 0x70, 0x08};
 
 // `newScreenBytes`: a pen and a clear where the clear gives the screen's
 // colour, else a cursor move and the blanks of each row.
-struct Terminal { const char* term; int colours; bool hidesCursor; std::size_t newScreenBytes; };
+struct Terminal {
+  const char* term;
+  int colours;
+  bool hidesCursor;
+  std::size_t newScreenBytes;
+};
 void PrintTo(const Terminal& terminal, std::ostream* out) { *out << terminal.term; }
 
 // A painter for $TERM `term` on an emulator of `rows` × `columns`, shown every byte it paints.
@@ -42,8 +47,8 @@ struct Painted {
   // The looks as the device works them out for a screen of `attribute`.
   void useScreen(int attribute) {
     for (int each = 0; each < 256; ++each)
-      looks[each] = painter->colours() > 0 ? colour::lookOf(each, painter->colours())
-                                           : colour::monochromeLookOf(each, attribute);
+      looks[each] =
+          painter->colours() > 0 ? colour::lookOf(each, painter->colours()) : colour::monochromeLookOf(each, attribute);
   }
   ~Painted() {
     unloadTerminalEntry();

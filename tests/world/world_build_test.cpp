@@ -20,8 +20,8 @@ TEST(WorldBuild, WritesEveryDocumentInCodePage857AndRemovesOnesTheWorldNoLongerH
   for (const char* name : {"game.dat", "rooms/2.room", "objects/10.object"}) output.write(name, "old");
   testworld::WorldWriter world(source.path());
   world.writeRuleWorld();
-  world.write("objects/1.object", {{"Description 1", "ÇĞİÖŞÜ çğıöşü ░▒▓█ ═║╔╗╚╝ é£\tsekme"},
-                                   {"Description 2", "satır sonu CR LF\r"}});
+  world.write("objects/1.object",
+              {{"Description 1", "ÇĞİÖŞÜ çğıöşü ░▒▓█ ═║╔╗╚╝ é£\tsekme"}, {"Description 2", "satır sonu CR LF\r"}});
   world.write("tr.lng", {{"HelpScreen", "░▒▓█ Yardım"}});
   std::ostringstream errors;
   ASSERT_TRUE(worldtool::buildWorld(source.path(), output.path(), errors)) << errors.str();

@@ -41,7 +41,9 @@ TEST_F(WorldCheck, AcceptsACleanWorldWithCrLfAByteOrderMarkAndLinesAtTheirLimits
 }
 
 TEST_F(WorldCheck, ReportsEachBreakOfAFieldAtItsLineAndNothingElse) {
-  const struct { std::string file, field, value, says; } breaks[] = {
+  const struct {
+    std::string file, field, value, says;
+  } breaks[] = {
       {"rooms/1.room", "Description 2", "Kalp ♥ burada", "U+2665"},  // characters without a code page byte
       {"objects/2.object", "Description 3", "bozuk \xFF bayt", "invalid UTF-8"},
       {"tr.lng", "HelpScreen", "ok &#351; sağ", "the reference &#351; would show as other letters"},
@@ -90,10 +92,10 @@ TEST_F(WorldCheck, ReportsDocumentsCutShortOrNeverLoadedAndMissingFilesAndElemen
   const std::string said = report();
   EXPECT_THAT(said, HasSubstr("tr.lng:" + std::to_string(world.lineOf("tr.lng", "Buttons")) +
                               ": missing element Buttons/Yes\n"));
-  for (const char* expected : {"game.dat: missing element version\n", "objects/01.object: is not named by a code",
-                               "rooms/5.room: is never loaded: rooms/4.room is missing",
-                               "objects/100.object: code 100 is past 99",
-                               "objects/9.object:29: the document ends after line 29; an object has 46 text lines"})
+  for (const char* expected :
+       {"game.dat: missing element version\n", "objects/01.object: is not named by a code",
+        "rooms/5.room: is never loaded: rooms/4.room is missing", "objects/100.object: code 100 is past 99",
+        "objects/9.object:29: the document ends after line 29; an object has 46 text lines"})
     EXPECT_THAT(said, HasSubstr(expected));
   EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 6) << said;
   std::filesystem::remove(folder.path() / "game.dat");
