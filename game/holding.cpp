@@ -43,7 +43,7 @@ Next takeIntoHands(objects& object, ObjectCode code, RoomCode room) {
     narrate(kiv::linefeed(1) + object.getTookIntoHandsText());
   } else {
     narrate(kiv::linefeed(1) + object.getTookIntoHandsText(), 0);
-    narrate(kiv::linefeed(1) + "  " + pickVariant(object.getHoldingTexts()));
+    narrate(kiv::linefeed(1) + pickVariant(object.getHoldingTexts()));
   }
   return goTo<ShowRoom>(room, false);
 }
