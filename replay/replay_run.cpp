@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Copies the world's texts and the starting progress file into `folder`;
+// Copies the world's texts, its rules and the starting progress file into `folder`;
 // an empty text on success, else what went wrong.
 std::string prepare(const fs::path& world, const Setup& setup, const fs::path& folder) {
   if (!fs::is_regular_file(world / "tr.lng") || !fs::is_directory(world / "rooms") ||
@@ -26,6 +26,7 @@ std::string prepare(const fs::path& world, const Setup& setup, const fs::path& f
   fs::copy(world / "tr.lng", folder / "tr.lng", error);
   if (!error) fs::copy(world / "rooms", folder / "rooms", fs::copy_options::recursive, error);
   if (!error) fs::copy(world / "objects", folder / "objects", fs::copy_options::recursive, error);
+  if (!error && fs::exists(world / "rules.txt")) fs::copy(world / "rules.txt", folder / "rules.txt", error);
   if (!error && setup.progress == Setup::Progress::World && fs::exists(world / "game.dat"))
     fs::copy(world / "game.dat", folder / "game.dat", error);
   if (error) return "cannot copy the world from " + world.string() + ": " + error.message();

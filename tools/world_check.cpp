@@ -5,6 +5,7 @@
 #include <set>
 
 #include "game/rooms.h"
+#include "game/rules_document.h"
 #include "tools/language_check.h"
 #include "tools/progress_check.h"
 
@@ -93,9 +94,9 @@ void checkSameNames(const Records& rooms, const Records& objects, Problems& prob
 Problems checkWorld(const fs::path& folder, World* into) {
   Problems problems;
   World world;
-  std::string pockets;
+  LanguageWords words;
   if (std::optional<SourceFile> file = readRequired(folder, "tr.lng", problems)) {
-    pockets = checkLanguage(*file, problems);
+    words = checkLanguage(*file, problems);
     world.files.push_back(std::move(*file));
   }
   if (std::optional<SourceFile> file = readRequired(folder, "game.dat", problems)) {
@@ -104,9 +105,17 @@ Problems checkWorld(const fs::path& folder, World* into) {
   }
   world.rooms = checkDocuments(folder, roomLayout(), world, problems);
   world.objects = checkDocuments(folder, objectLayout(), world, problems);
+  std::optional<SourceFile> rules;
+  if (fs::exists(folder / kRulesDocument)) rules = readRequired(folder, kRulesDocument, problems);
   checkCodeReferences(world.rooms, world.objects, problems);
-  checkRules(world.rooms, world.objects, problems);
-  checkPocketsWord(pockets, world.objects, problems);
+  checkObjectTies(world.objects, problems);
+  if (worldCombines(world.objects) && !words.combine) {
+    problems.push_back(
+        {"tr.lng", 0, "the world's objects combine, so the combine button needs its word: Buttons/Combine"});
+  }
+  checkPocketsWord(words.pockets, world.objects, problems);
+  checkRules(rules ? &*rules : nullptr, world.rooms, world.objects, problems);
+  if (rules) world.files.push_back(std::move(*rules));
   checkSameNames(world.rooms, world.objects, problems);
   if (into) *into = std::move(world);
   return problems;
