@@ -201,8 +201,11 @@ TEST_F(WorldCheck, EveryRoomMustBeReachedAndTheGameCompletedWithWhatCanBeCarried
     for (const auto& [file, fields] : documents) world.write(file, fields);
     folder.write("rules.txt", rules);
     const std::string said = report();
-    if (says.empty()) EXPECT_EQ(said, "") << rules;
-    if (!says.empty()) EXPECT_EQ(said.find(says), 0u) << said;
+    if (says.empty()) {
+      EXPECT_EQ(said, "") << rules;
+    } else {
+      EXPECT_EQ(said.find(says), 0u) << said;
+    }
   }
 }
 
@@ -226,8 +229,11 @@ TEST_F(WorldCheck, ObjectsThatCombineNameEachOtherAndTheWordOfTheirButton) {
     world.write("objects/2.object", object2);
     world.write("objects/7.object", object7);
     const std::string said = report();
-    if (says.empty()) EXPECT_EQ(said, "");
-    if (!says.empty()) EXPECT_THAT(said, HasSubstr(says));
+    if (says.empty()) {
+      EXPECT_EQ(said, "");
+    } else {
+      EXPECT_THAT(said, HasSubstr(says));
+    }
   }
   // A world that does not combine needs no word for the button; one that does, does.
   world.writeRuleWorld();
