@@ -17,4 +17,18 @@ function(thalvorine_world target source output)
     COMMENT "Checking and converting the world in ${source}"
     VERBATIM)
   add_custom_target(${target} ALL DEPENDS ${outputs})
+  set_target_properties(${target} PROPERTIES THALVORINE_WORLD_FOLDER ${output} THALVORINE_WORLD_FILES "${outputs}")
+endfunction()
+
+# thalvorine_page_worlds(<page-target> <world-target>...): the worlds those
+# targets convert, embedded in the web page as /worlds/<folder's name>.
+function(thalvorine_page_worlds page)
+  foreach(world IN LISTS ARGN)
+    get_target_property(folder ${world} THALVORINE_WORLD_FOLDER)
+    get_target_property(files ${world} THALVORINE_WORLD_FILES)
+    get_filename_component(name ${folder} NAME)
+    target_link_options(${page} PRIVATE "SHELL:--embed-file ${folder}@/worlds/${name}")
+    add_dependencies(${page} ${world})
+    set_property(TARGET ${page} APPEND PROPERTY LINK_DEPENDS ${files})
+  endforeach()
 endfunction()
