@@ -6,6 +6,7 @@
 
 #include "game/rooms.h"
 #include "game/rules_document.h"
+#include "game/world_choice.h"
 #include "tools/language_check.h"
 #include "tools/progress_check.h"
 
@@ -61,6 +62,19 @@ Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World
   return records;
 }
 
+// The story's title, which the story choice shows: one line that fits a button.
+void checkTitle(const SourceFile& title, Problems& problems) {
+  if (title.lines.size() > 1) problems.push_back({title.name, 2, "a title is one line"});
+  const std::string line = title.lines.empty() ? std::string() : title.lines.front().bytes;
+  if (line.find_first_not_of(' ') == std::string::npos) {
+    problems.push_back({title.name, 1, "the title is empty: write the story's title on the first line"});
+  } else if (line.size() > static_cast<std::size_t>(kWorldTitleLimit)) {
+    problems.push_back({title.name, 1,
+                        "the title is " + std::to_string(line.size()) + " characters long; the story choice shows " +
+                            std::to_string(kWorldTitleLimit)});
+  }
+}
+
 void checkPocketsWord(const std::string& pockets, const Records& objects, Problems& problems) {
   for (const auto& [code, object] : objects) {
     if (!pockets.empty() && object.name == pockets) {
@@ -102,6 +116,12 @@ Problems checkWorld(const fs::path& folder, World* into) {
   if (std::optional<SourceFile> file = readRequired(folder, "game.dat", problems)) {
     checkProgress(*file, problems);
     world.files.push_back(std::move(*file));
+  }
+  if (fs::exists(folder / "title")) {
+    if (std::optional<SourceFile> file = readSource(folder, "title", problems)) {
+      checkTitle(*file, problems);
+      world.files.push_back(std::move(*file));
+    }
   }
   world.rooms = checkDocuments(folder, roomLayout(), world, problems);
   world.objects = checkDocuments(folder, objectLayout(), world, problems);

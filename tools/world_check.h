@@ -22,7 +22,7 @@ struct World {
 };
 
 // Checks the UTF-8 world in `folder` and gives every problem found, in the
-// order of the files (tr.lng, game.dat, rooms, objects), then those between
+// order of the files (tr.lng, game.dat, title, rooms, objects), then those between
 // files. `world`, if given, receives what was read.
 Problems checkWorld(const std::filesystem::path& folder, World* world = nullptr);
 

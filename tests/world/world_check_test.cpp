@@ -244,4 +244,26 @@ TEST_F(WorldCheck, ObjectsThatCombineNameEachOtherAndTheWordOfTheirButton) {
   EXPECT_EQ(report(), "tr.lng: the world's objects combine, so the combine button needs its word: Buttons/Combine\n");
 }
 
+TEST_F(WorldCheck, AStorysTitleIsOneLineThatFitsTheStoryChoice) {
+  const struct {
+    std::string title, says;
+  } titles[] = {
+      {"Deniz Feneri\r\n", ""},
+      {std::string(39, 'x') + "ş\n", ""},  // 40 letters, 41 bytes: at the limit
+      {std::string(41, 'x'), "title:1: the title is 41 characters long; the story choice shows 40\n"},
+      {"  \n", "title:1: the title is empty: write the story's title on the first line\n"},
+      {"", "title:1: the title is empty: write the story's title on the first line\n"},
+      {"Deniz\nFeneri\n", "title:2: a title is one line\n"},
+      {"Kalp ♥\n", "title:1: character U+2665"},
+  };
+  for (const auto& [title, says] : titles) {
+    folder.write("title", title);
+    if (says.empty()) {
+      EXPECT_EQ(report(), "") << title;
+    } else {
+      EXPECT_THAT(report(), HasSubstr(says)) << title;
+    }
+  }
+}
+
 }  // namespace
