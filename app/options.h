@@ -33,12 +33,16 @@ Asks standardOption(std::string_view argument);
 // The game's own options.
 struct GameOptions {
   bool silent = false;
-  std::string recordTo;  // empty: no recording
+  bool plain = false;         // the game as lines of text
+  bool bell = false;          // in plain play, the beeps as the terminal's bell
+  bool highContrast = false;  // every colour pair readable
+  std::string recordTo;       // empty: no recording
 };
 
-// Reads `--silent`, `--record FILE` (or `--record=FILE`), `--help` and
-// `--version`; THALVORINE_SILENT (anything but "" or "0") and
-// THALVORINE_RECORD stand in for the options not given. Anything else is Wrong.
+// Reads `--silent`, `--plain`, `--bell`, `--high-contrast`, `--record FILE`
+// (or `--record=FILE`), `--help` and `--version`; THALVORINE_SILENT,
+// THALVORINE_PLAIN, THALVORINE_HIGH_CONTRAST (each anything but "" or "0")
+// and THALVORINE_RECORD stand in for the options not given. Anything else is Wrong.
 Answer readGameOptions(int argc, const char* const* argv, GameOptions& options);
 
 extern const ProgramText kGameText;

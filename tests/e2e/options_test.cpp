@@ -64,7 +64,10 @@ const char* const kWorld = THALVORINE_WORLD_BINARY;
 INSTANTIATE_TEST_SUITE_P(
     Programs, CommandLines,
     ::testing::Values(
-        CommandLine{"Help", kGame, {"--help"}, 0, "usage: thalvorine [--silent] [--record FILE]\n", ""},
+        CommandLine{
+            "Help", kGame, {"--help"}, 0, "usage: thalvorine [--plain [--bell]] [--high-contrast] [--silent]", ""},
+        CommandLine{
+            "PlainInputEnded", kGame, {"--plain"}, 3, "There are some problems", "thalvorine: the input ended before"},
         CommandLine{"HelpAfterAnOption", kGame, {"--silent", "--help"}, 0, "usage: thalvorine ", ""},
         CommandLine{"Version", kGame, {"--version"}, 0, "thalvorine (Thalvorine) 0.", ""},
         CommandLine{"Unknown", kGame, {"--bogus"}, 2, "", "thalvorine: unknown option --bogus\nusage: thalvorine "},
@@ -91,7 +94,7 @@ void leave(PtyTerminal& term) {
 }
 
 TEST(Recording, IsNotMadeWhenTheTerminalIsRefused) {
-  GameSession game({.term = "dumb", .arguments = {"--record", "bug.rec"}});
+  GameSession game({.term = "no-such-terminal", .arguments = {"--record", "bug.rec"}});
   EXPECT_TRUE(exitedWith(*game.terminal, 2)) << game.terminal->output();
   EXPECT_FALSE(std::filesystem::exists(game.folder.path() / "bug.rec"));
 }
