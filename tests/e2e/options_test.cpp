@@ -93,6 +93,14 @@ void leave(PtyTerminal& term) {
   escThen(term, "\r");
 }
 
+TEST(HighContrast, DrawsTheSelectedButtonLightGreenWhereDarkGreenIsTooDim) {
+  GameSession game({.arguments = {"--high-contrast"}});
+  PtyTerminal& term = *game.terminal;
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, Look{10, 0}); }, kPatience)) << term.screenText();
+  escThen(term, "\r");
+  EXPECT_TRUE(exitedWith(term, 1));
+}
+
 TEST(Recording, IsNotMadeWhenTheTerminalIsRefused) {
   GameSession game({.term = "no-such-terminal", .arguments = {"--record", "bug.rec"}});
   EXPECT_TRUE(exitedWith(*game.terminal, 2)) << game.terminal->output();
