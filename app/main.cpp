@@ -2,7 +2,11 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +16,8 @@
 #include "game/startup.h"
 #include "game/world_choice.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
+#include "kiv/plain/plain_device.h"
 #include "kiv/terminal/terminal_device.h"
 #include "replay/recording_file.h"
 
@@ -23,6 +29,48 @@ replay::Setup setupForRecording() {
   return replay::setupOfThisGame(size.ws_col, size.ws_row);
 }
 
+// The game, or with --choose-world the choice of the story to play.
+int playOrChoose(const options::GameOptions& chosen) {
+  if (chosen.mode == options::GameOptions::Mode::ChooseWorld)
+    return choiceStatus(chooseWorld(worldTitles(chosen.worlds)));
+  return startUp();
+}
+
+// True when the game is to be told as text: asked for, or no terminal to draw on.
+bool playsPlain(const options::GameOptions& chosen) {
+  const char* term = std::getenv("TERM");
+  return chosen.plain || (term != nullptr && std::strcmp(term, "dumb") == 0) || !kiv::isInteractiveTerminal();
+}
+
+// Plays the game as lines on standard output, read from standard input.
+int playPlain(const options::GameOptions& chosen) {
+  std::ios::sync_with_stdio(false);
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  kiv::PlainDevice plain(std::cin, std::cout,
+                         {.bell = chosen.bell && !chosen.silent,
+                          .echo = ::isatty(STDIN_FILENO) != 1,
+                          .startCalendarMs = std::chrono::duration_cast<std::chrono::milliseconds>(now).count()});
+  std::optional<replay::RecordingFile> recording;
+  if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, plain, replay::setupOfThisGame(0, 0));
+  int status = 2;
+  if (!recording || recording->isRecording()) {
+    kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(plain));
+    kiv::setTextRendition(&plain);
+    kiv::setSilent(chosen.silent);
+    try {
+      status = playOrChoose(chosen);
+    } catch (const kiv::InputEnded& ended) {
+      std::cout.flush();
+      std::fprintf(stderr, "thalvorine: %s.\n", ended.what());
+      status = 3;
+    }
+    kiv::setTextRendition(nullptr);
+  }
+  std::cout.flush();
+  if (recording) std::fputs(recording->finish().c_str(), stderr);
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -30,15 +78,11 @@ int main(int argc, char** argv) {
   if (const int answered = options::answer(options::readGameOptions(argc, argv, chosen), options::kGameText);
       answered >= 0)
     return answered;
-  using Mode = options::GameOptions::Mode;
-  if (chosen.mode == Mode::ListWorlds) {
+  if (chosen.mode == options::GameOptions::Mode::ListWorlds) {
     listWorlds(chosen.worlds, stdout);
     return 0;
   }
-  if (!kiv::isInteractiveTerminal()) {
-    std::fputs("thalvorine: this game plays in a terminal; standard input and output must both be one.\n", stderr);
-    return 2;
-  }
+  if (playsPlain(chosen)) return playPlain(chosen);
   int status = 0;
   std::string afterGame;  // said once the terminal is given back
   {
@@ -53,9 +97,10 @@ int main(int argc, char** argv) {
     if (recording && !recording->isRecording()) {
       status = 2;
     } else {
+      if (chosen.highContrast) terminal->useHighContrast();
       kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(*terminal));
       kiv::setSilent(chosen.silent);
-      status = chosen.mode == Mode::ChooseWorld ? choiceStatus(chooseWorld(worldTitles(chosen.worlds))) : startUp();
+      status = playOrChoose(chosen);
       kiv::present();
     }
     if (recording) afterGame = recording->finish();

@@ -6,16 +6,33 @@
 #include <cstring>
 
 namespace options {
+namespace {
+
+// True for an environment variable that is set to anything but "" or "0".
+bool isSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' && std::strcmp(value, "0") != 0;
+}
+
+}  // namespace
 
 const ProgramText kGameText = {
     "thalvorine",
-    "usage: thalvorine [--silent] [--record FILE]\n"
-    "       thalvorine [--silent] --choose-world DIR...\n"
+    "usage: thalvorine [--plain [--bell]] [--high-contrast] [--silent] [--record FILE]\n"
+    "       thalvorine [--plain] [--silent] --choose-world DIR...\n"
     "       thalvorine --list-worlds DIR...\n"
-    "       thalvorine-play [--silent] [--record FILE] [--world NAME]\n"
+    "       thalvorine-play [--plain [--bell]] [--high-contrast] [--silent] [--record FILE] [--world NAME]\n"
     "       thalvorine-play --list-worlds\n",
     "Plays Thalvorine, a text adventure, in this terminal: thalvorine-play in your own game folder,\n"
     "its world brought up to date there; thalvorine with the world in the current folder.\n"
+    "  --plain         play the game as lines of text: for screen readers, dumb terminals and\n"
+    "                  scripts (THALVORINE_PLAIN=1); a menu's button is chosen by its number,\n"
+    "                  an empty line takes the selected one, a line of Esc alone is Esc. Played\n"
+    "                  plain as well on TERM=dumb and when input or output is not a terminal;\n"
+    "                  input that ends before the game does ends it with status 3\n"
+    "  --bell          in plain play, ring the terminal's bell for the game's beeps\n"
+    "  --high-contrast draw every colour pair with a contrast of at least 4.5:1\n"
+    "                  (THALVORINE_HIGH_CONTRAST=1)\n"
     "  --silent        play no tones and ring no bell (THALVORINE_SILENT=1)\n"
     "  --record FILE   write every key you press into FILE, a recording that thalvorine-replay\n"
     "                  plays again as you saw it (THALVORINE_RECORD=FILE)\n"
@@ -61,6 +78,12 @@ Answer readGameOptions(int argc, const char* const* argv, GameOptions& options) 
     if (const Asks asks = standardOption(argument); asks != Asks::Run) return {asks, ""};
     if (argument == "--silent") {
       options.silent = true;
+    } else if (argument == "--plain") {
+      options.plain = true;
+    } else if (argument == "--bell") {
+      options.bell = true;
+    } else if (argument == "--high-contrast") {
+      options.highContrast = true;
     } else if (argument == "--record" || argument.starts_with("--record=")) {
       const bool joined = argument != "--record";
       if (!joined && i + 1 == argc) return {Asks::Wrong, "--record needs the name of a file to record into"};
@@ -78,8 +101,9 @@ Answer readGameOptions(int argc, const char* const* argv, GameOptions& options) 
       return {Asks::Wrong, "unexpected argument " + std::string(argument)};
     }
   }
-  const char* silent = std::getenv("THALVORINE_SILENT");
-  if (silent != nullptr && *silent != '\0' && std::strcmp(silent, "0") != 0) options.silent = true;
+  if (isSet("THALVORINE_SILENT")) options.silent = true;
+  if (isSet("THALVORINE_PLAIN")) options.plain = true;
+  if (isSet("THALVORINE_HIGH_CONTRAST")) options.highContrast = true;
   const char* record = std::getenv("THALVORINE_RECORD");
   if (!recordGiven && record != nullptr) options.recordTo = record;
   if (options.mode != GameOptions::Mode::Play) options.recordTo.clear();  // a choice or a list is no game to record

@@ -35,13 +35,18 @@ Asks standardOption(std::string_view argument);
 struct GameOptions {
   enum class Mode { Play, ChooseWorld, ListWorlds } mode = Mode::Play;
   bool silent = false;
+  bool plain = false;               // the game as lines of text
+  bool bell = false;                // in plain play, the beeps as the terminal's bell
+  bool highContrast = false;        // every colour pair readable
   std::string recordTo;             // empty: no recording
   std::vector<std::string> worlds;  // the world folders to choose from, or to list
 };
 
-// Reads `--silent`, `--record FILE` (or `--record=FILE`), `--help` and
-// `--version`, and `--choose-world` or `--list-worlds`, each followed by
-// the world folders, one or more; THALVORINE_SILENT (anything but "" or "0")
+// Reads `--silent`, `--plain`, `--bell`, `--high-contrast`, `--record FILE`
+// (or `--record=FILE`), `--help` and `--version`, and `--choose-world` or
+// `--list-worlds`, each followed by the world folders, one or more;
+// THALVORINE_SILENT, THALVORINE_PLAIN, THALVORINE_HIGH_CONTRAST (each anything
+// but "" or "0")
 // and THALVORINE_RECORD stand in for the options not given. Anything else is Wrong.
 Answer readGameOptions(int argc, const char* const* argv, GameOptions& options);
 

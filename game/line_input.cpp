@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/narration.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 
@@ -25,7 +26,11 @@ void eraseLastLetter() {
 }  // namespace
 
 bool get(std::string& s) {
-  show(kiv::linefeed(2) + std::string(25, ' ') + Order + " :  ");
+  {
+    const kiv::Unsaid label;  // said as the prompt's label
+    show(kiv::linefeed(2) + std::string(25, ' ') + Order + " :  ");
+  }
+  kiv::sayPrompt(Order + " :");
   kiv::ShowConsoleCursor(1);
   s.clear();
   for (;;) {

@@ -1,7 +1,10 @@
 // The button menu's drawing and key loop.
 #include "game/menu.h"
 
+#include <vector>
+
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 std::string padded(const std::string& name) { return "  " + name + "  "; }
@@ -49,9 +52,13 @@ void menu::draw_button(int buttonno, int buttoncolor) {
 int menu::draw() {
   for (int i = 0; i < kSlots; ++i)
     if (!buttonstring[i].empty()) draw_button(i, kUnselectedButton);  // whatever the menu's own colours
+  std::vector<std::string> names;
+  for (int i = 0; i < maxbutton; ++i) names.push_back(getButtonName(i));
+  kiv::sayMenu(names, updown);
   int s = 0;
   for (;;) {
     draw_button(s, buttoncolors[0]);
+    kiv::saySelected(s);
     const int code = kiv::GetKey();
     using namespace kiv::key;
     // The second code of an arrow is its scan code; the first (224) moves nothing.

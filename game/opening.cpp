@@ -7,6 +7,7 @@
 #include "game/pictures.h"
 #include "game/screens.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 Next puzzle1() {
   newScreen();
@@ -18,7 +19,10 @@ Next puzzle1() {
       if (row > 0) frame += kiv::linefeed(1);
       frame += rastgelebosluklar + kOpeningPicture[row];
     }
-    kiv::yaz(frame, false, 0, 500, "", 75);
+    {
+      const kiv::Unsaid drawn;
+      kiv::yaz(frame, false, 0, 500, "", 75);
+    }
     newScreen();
   }
   kiv::Clear();

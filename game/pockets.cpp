@@ -9,6 +9,7 @@
 #include "game/screens.h"
 #include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 constexpr int kCapacity = 11;
@@ -45,7 +46,10 @@ Next ShowPocket(RoomCode room) {
     if (row > 0) picture += '\n';
     picture += kPocketPicture[row];
   }
-  show(picture + kiv::linefeed(3));
+  {
+    const kiv::Unsaid drawn;
+    show(picture + kiv::linefeed(3));
+  }
   return goTo<inventorymenu>(room);
 }
 

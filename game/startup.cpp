@@ -8,6 +8,7 @@
 #include "game/language.h"
 #include "game/screens.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 
@@ -56,7 +57,11 @@ int startUp() {
   addPalette();
   kiv::ShowConsoleCursor(0);
   newScreen();
-  kiv::yaz(titleBanner(), false, 0, 0, "   ", 75);
+  kiv::sayTitle(kGameTitle + std::string(" ") + version);
+  {
+    const kiv::Unsaid banner;
+    kiv::yaz(titleBanner(), false, 0, 0, "   ", 75);
+  }
   initialize();
   kiv::biip(1);
   newScreen();

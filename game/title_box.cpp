@@ -2,6 +2,7 @@
 #include "game/title_box.h"
 
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 const std::string kBlock = "\xDB";
@@ -9,6 +10,8 @@ std::string blanks(int n) { return std::string(n, ' '); }
 }  // namespace
 
 void drawTitleBox(const std::string& name, const TitleBoxPlace& place) {
+  kiv::sayTitle(name);
+  const kiv::Unsaid box;
   const std::string indent = blanks(place.left);
   const std::string wall = indent + kBlock;
   kiv::yaz(place.above + indent + std::string(25, '\xDB') + "\n" + wall + blanks(23) + kBlock + "\n" + wall, false, 0,

@@ -9,6 +9,7 @@
 #include "game/screens.h"
 #include "game/variants.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 
@@ -46,7 +47,10 @@ Next mainMenu(bool BGReset) {
     if (row == 21) picture += version;
     picture += '\n';
   }
-  show(picture);
+  {
+    const kiv::Unsaid drawn;
+    show(picture);
+  }
   main_menu.initialize(true, kSelectedButton, kUnselectedButton);
   main_menu.add_button(MainMenuButtons_WakeUp, 60, 6);
   main_menu.add_button(MainMenuButtons_Help, 60, 10);

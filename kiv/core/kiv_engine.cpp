@@ -6,6 +6,8 @@
 #include <memory>
 #include <sstream>
 
+#include "kiv/core/text_rendition.h"
+
 namespace kiv {
 namespace {
 
@@ -166,6 +168,7 @@ int KeyboardHit() { return device().keyWaiting() ? 1 : 0; }
 void yaz(std::string yazilacak, bool harfharfmi, int harfarasiuyku, int finaluyku, std::string ilkbosluk, int maxchar) {
   ShowConsoleCursor(0);
   const std::string text = ilkbosluk + yazilacak;
+  sayText(text);
   ScreenBuffer& out = screen();
   int column = getCursorPosX();
   bool blankAfterLastWord = true;

@@ -174,6 +174,8 @@ void TerminalDevice::setTitle(const std::string& title) { parts_->screen.setTitl
 
 bool TerminalDevice::looksAlike(int first, int second) { return parts_->screen.looksAlike(first, second); }
 
+void TerminalDevice::useHighContrast() { parts_->screen.useHighContrast(); }
+
 int TerminalDevice::readKey() {
   Parts& p = *parts_;
   p.readInput();

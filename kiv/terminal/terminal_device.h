@@ -37,6 +37,8 @@ class TerminalDevice : public Device {
   void setTitle(const std::string& title) override;
   void setCursorVisible(bool visible) override;
   bool looksAlike(int first, int second) override;
+  // Draws every colour pair with a contrast of at least 4.5:1 from now on.
+  void useHighContrast();
 
  private:
   struct Parts;

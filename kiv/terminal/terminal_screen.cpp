@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "kiv/core/device.h"
+#include "kiv/core/high_contrast.h"
 #include "kiv/core/screen_buffer.h"
 #include "kiv/core/write_all.h"
 #include "kiv/terminal/colour_map.h"
@@ -75,9 +76,11 @@ void TerminalScreen::redraw(bool wantCursor) {
   tooSmall_ = false;
   if (last_->clearAttribute() != screenAttr_) {  // without colours, the looks depend on it
     screenAttr_ = last_->clearAttribute();
-    for (int attribute = 0; attribute < 256; ++attribute)
+    for (int attribute = 0; attribute < 256; ++attribute) {
+      const int drawn = shownAs(attribute);
       looks_[attribute] =
-          colours_ > 0 ? colour::lookOf(attribute, colours_) : colour::monochromeLookOf(attribute, screenAttr_);
+          colours_ > 0 ? colour::lookOf(drawn, colours_) : colour::monochromeLookOf(drawn, shownAs(screenAttr_));
+    }
   }
   const int rows = std::min(rows_, ScreenBuffer::kRows);
   const int top = last_->viewTop(rows);
@@ -116,7 +119,16 @@ void TerminalScreen::drawNotice() {
 }
 
 bool TerminalScreen::looksAlike(int first, int second) const {
-  return colour::screensLookAlike(first, second, colours_);
+  return colour::screensLookAlike(shownAs(first), shownAs(second), colours_);
+}
+
+void TerminalScreen::useHighContrast() {
+  highContrast_ = true;
+  screenAttr_ = -1;  // the looks are worked out again
+}
+
+int TerminalScreen::shownAs(int attribute) const {
+  return highContrast_ ? contrast::highContrast(attribute) : attribute;
 }
 
 }  // namespace kiv

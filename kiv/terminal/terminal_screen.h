@@ -28,6 +28,8 @@ class TerminalScreen {
   void setTitle(const std::string& codePage857Title) const;
   // True when screens cleared in these two attributes look the same here.
   bool looksAlike(int first, int second) const;
+  // From now on every colour pair is drawn as kiv::contrast::highContrast has it.
+  void useHighContrast();
 
   // Reads the terminal's size; whatever it showed is unknown from now on.
   void readSize();
@@ -42,6 +44,7 @@ class TerminalScreen {
 
  private:
   void drawNotice();
+  int shownAs(int attribute) const;  // the attribute as drawn
   void send();
 
   TerminalPainter painter_;
@@ -49,6 +52,7 @@ class TerminalScreen {
   bool titles_;
   int colours_;
   int screenAttr_ = -1;  // the screen's colour the looks were worked out for
+  bool highContrast_ = false;
   Looks looks_{};
   std::vector<ShownCell> cells_;  // the window as the game wants it
   std::string output_;

@@ -64,7 +64,10 @@ const char* const kWorld = THALVORINE_WORLD_BINARY;
 INSTANTIATE_TEST_SUITE_P(
     Programs, CommandLines,
     ::testing::Values(
-        CommandLine{"Help", kGame, {"--help"}, 0, "usage: thalvorine [--silent] [--record FILE]\n", ""},
+        CommandLine{
+            "Help", kGame, {"--help"}, 0, "usage: thalvorine [--plain [--bell]] [--high-contrast] [--silent]", ""},
+        CommandLine{
+            "PlainInputEnded", kGame, {"--plain"}, 3, "There are some problems", "thalvorine: the input ended before"},
         CommandLine{"HelpAfterAnOption", kGame, {"--silent", "--help"}, 0, "usage: thalvorine ", ""},
         CommandLine{"Version", kGame, {"--version"}, 0, "thalvorine (Thalvorine) 0.", ""},
         CommandLine{"Unknown", kGame, {"--bogus"}, 2, "", "thalvorine: unknown option --bogus\nusage: thalvorine "},
@@ -73,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLine{"RecordEmpty", kGame, {"--record="}, 2, "", "thalvorine: --record needs"},
         CommandLine{
             "ChooseFromNothing", kGame, {"--choose-world"}, 2, "", "thalvorine: --choose-world needs the world"},
-        CommandLine{"ChooseOffATerminal", kGame, {"--choose-world", "a"}, 2, "", "thalvorine: this game plays in a"},
+        CommandLine{"ChooseOffATerminal", kGame, {"--choose-world", "a"}, 3, "", "thalvorine: the input ended"},
         CommandLine{
             "ListAWorldWithoutTitle", kGame, {"--list-worlds", "/none/tales/"}, 0, "tales            tales\n", ""},
         CommandLine{"ReplayHelp", kReplay, {"--help"}, 0, "usage: thalvorine-replay ", ""},
@@ -116,8 +119,16 @@ void leave(PtyTerminal& term) {
   escThen(term, "\r");
 }
 
+TEST(HighContrast, DrawsTheSelectedButtonLightGreenWhereDarkGreenIsTooDim) {
+  GameSession game({.arguments = {"--high-contrast"}});
+  PtyTerminal& term = *game.terminal;
+  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, Look{10, 0}); }, kPatience)) << term.screenText();
+  escThen(term, "\r");
+  EXPECT_TRUE(exitedWith(term, 1));
+}
+
 TEST(Recording, IsNotMadeWhenTheTerminalIsRefused) {
-  GameSession game({.term = "dumb", .arguments = {"--record", "bug.rec"}});
+  GameSession game({.term = "no-such-terminal", .arguments = {"--record", "bug.rec"}});
   EXPECT_TRUE(exitedWith(*game.terminal, 2)) << game.terminal->output();
   EXPECT_FALSE(std::filesystem::exists(game.folder.path() / "bug.rec"));
 }

@@ -60,21 +60,11 @@ INSTANTIATE_TEST_SUITE_P(Ends, WaysOut,
                                            WayOut{"Abort", "", SIGABRT, false, W_EXITCODE(0, SIGABRT)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Standard input or output not a terminal, or a terminal the game cannot
-// draw on: one line on standard error, exit status 2, and no file made
-// (here, no progress file).
-struct Refused {
-  const char* name;
-  const char* term;
-  int nullFd;
-};
-
-void PrintTo(const Refused& refused, std::ostream* out) { *out << refused.name; }
-
-class NotATerminal : public ::testing::TestWithParam<Refused> {};
-
-TEST_P(NotATerminal, SaysSoOnOneLineAndTouchesNothing) {
-  GameSession game({.term = GetParam().term, .runningTime = -1, .nullFd = GetParam().nullFd});
+// A terminal the game cannot draw on (and that is not the dumb terminal,
+// which plays plain): one line on standard error, exit status 2, and no
+// file made (here, no progress file).
+TEST(NotATerminal, UnknownSaysSoOnOneLineAndTouchesNothing) {
+  GameSession game({.term = "no-such-terminal", .runningTime = -1});
   PtyTerminal& term = *game.terminal;
   EXPECT_TRUE(exitedWith(term, 2)) << term.screenText();
   const std::string& said = term.output();
@@ -83,11 +73,37 @@ TEST_P(NotATerminal, SaysSoOnOneLineAndTouchesNothing) {
   EXPECT_TRUE(std::filesystem::is_empty(game.folder.path())) << "the game touched its folder";
 }
 
-INSTANTIATE_TEST_SUITE_P(Refused, NotATerminal,
-                         ::testing::Values(Refused{"Input", "xterm", 0}, Refused{"Output", "xterm", 1},
-                                           Refused{"NoCursorAddressing", "dumb", -1},
-                                           Refused{"Unknown", "no-such-terminal", -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// How many times the terminal's screen shows `utf8`.
+int timesShown(const PtyTerminal& term, const std::string& utf8) {
+  const std::string screen = term.screenText();
+  int times = 0;
+  for (std::size_t at = screen.find(utf8); at != std::string::npos; at = screen.find(utf8, at + 1)) ++times;
+  return times;
+}
+
+// The dumb terminal plays plain: lines without a single control sequence,
+// a menu's button chosen by its number. (No world here: the buttons have
+// no names.)
+TEST(PlainPlay, OnTheDumbTerminalTheGameIsLinesAndMenusAreNumbered) {
+  GameSession game({.term = "dumb"});
+  PtyTerminal& term = *game.terminal;
+  ASSERT_TRUE(term.waitUntil([&] { return term.shows("  3."); }, kPatience)) << term.screenText();
+  term.send("3\r");  // the main menu's third button: the exit question, two buttons
+  ASSERT_TRUE(term.waitUntil([&] { return timesShown(term, "* 1.") == 2; }, kPatience)) << term.screenText();
+  term.send("\r");
+  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+  EXPECT_EQ(term.output().find('\x1b'), std::string::npos) << "a control sequence: " << term.output();
+}
+
+// Input that is not a terminal and ends before the game: the game ends
+// with status 3 and says why, having shown what it said until then.
+TEST(PlainPlay, InputThatEndsEndsTheGameWithStatusThree) {
+  GameSession game({.nullFd = 0});
+  PtyTerminal& term = *game.terminal;
+  EXPECT_TRUE(exitedWith(term, 3)) << term.screenText();
+  EXPECT_TRUE(term.shows("* 1.")) << term.screenText();
+  EXPECT_TRUE(term.shows("the input ended before the game did")) << term.screenText();
+}
 
 }  // namespace
 }  // namespace e2e

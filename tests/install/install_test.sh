@@ -29,10 +29,13 @@ listed=$(XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --list-worlds
 expr "$listed" : ".*lighthouse  *Deniz Feneri" >/dev/null || { echo "--list-worlds says: $listed"; exit 1; }
 
 # From any folder: the launcher fills the player's folder, then the game,
-# finding no terminal, says so and ends with status 2.
+# told as text through a pipe, plays the first-run word, the main menu's
+# exit and its question, and ends with status 1.
 cd /
 status=0
-XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --world lighthouse </dev/null >/dev/null 2>"$scratch/err" || status=$?
-[ "$status" -eq 2 ] || { echo "expected status 2 without a terminal, got $status"; cat "$scratch/err"; exit 1; }
+printf 'HAZIRIM\n3\n\n' | XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --world lighthouse --plain \
+  >"$scratch/out" 2>"$scratch/err" || status=$?
+[ "$status" -eq 1 ] || { echo "expected status 1 from a game left, got $status"; cat "$scratch/err"; exit 1; }
+grep -q '^\* 1\. Evet$' "$scratch/out" || { echo "no exit question in plain text:"; cat "$scratch/out"; exit 1; }
 cmp -s "$prefix/$lighthouse/tr.lng" "$scratch/data/thalvorine/lighthouse/world/tr.lng" || { echo "no world copied"; exit 1; }
 echo "installed and played from /"

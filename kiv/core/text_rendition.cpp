@@ -1,0 +1,35 @@
+// Passing what the game says on to the text rendition, if one listens.
+#include "kiv/core/text_rendition.h"
+
+namespace kiv {
+namespace {
+TextRendition* g_rendition = nullptr;
+int g_unsaid = 0;  // how many Unsaid live
+}  // namespace
+
+void setTextRendition(TextRendition* rendition) { g_rendition = rendition; }
+
+Unsaid::Unsaid() { ++g_unsaid; }
+Unsaid::~Unsaid() { --g_unsaid; }
+
+void sayText(const std::string& text) {
+  if (g_rendition != nullptr && g_unsaid == 0) g_rendition->text(text);
+}
+
+void sayTitle(const std::string& title) {
+  if (g_rendition != nullptr) g_rendition->title(title);
+}
+
+void sayMenu(const std::vector<std::string>& buttons, bool vertical) {
+  if (g_rendition != nullptr && !buttons.empty()) g_rendition->menu(buttons, vertical);
+}
+
+void saySelected(int button) {
+  if (g_rendition != nullptr) g_rendition->selected(button);
+}
+
+void sayPrompt(const std::string& label) {
+  if (g_rendition != nullptr) g_rendition->prompt(label);
+}
+
+}  // namespace kiv

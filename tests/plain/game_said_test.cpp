@@ -1,0 +1,26 @@
+// What the game reports of itself: a title box as its title, a text once.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "game/title_box.h"
+#include "kiv/core/kiv_engine.h"
+#include "kiv/plain/plain_text.h"
+#include "kiv/virtual/virtual_device.h"
+
+namespace {
+
+TEST(GameSaid, ATitleBoxIsItsTitleAndATypedTextIsSaidOnceWholeThoughAKeyCutItShort) {
+  kiv::VirtualDevice device;
+  kiv::attach(device);
+  std::ostringstream out;
+  kiv::plain::PlainText text(out);
+  kiv::setTextRendition(&text);
+  drawTitleBox("ODA", {"\n\n", "   ", 75, 27, std::string(80, '\xDB')});
+  device.pressAt(25, 'x');  // in the middle of the first word
+  kiv::yaz("uzun bir metin", true, 10, 0, "   ", 75);
+  kiv::setTextRendition(nullptr);
+  EXPECT_EQ(out.str(), "ODA\n\nuzun bir metin\n");
+}
+
+}  // namespace
