@@ -8,7 +8,9 @@
 #include <string>
 
 #include "app/options.h"
+#include "app/world_list.h"
 #include "game/startup.h"
+#include "game/world_choice.h"
 #include "kiv/core/kiv_engine.h"
 #include "kiv/terminal/terminal_device.h"
 #include "replay/recording_file.h"
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
   if (const int answered = options::answer(options::readGameOptions(argc, argv, chosen), options::kGameText);
       answered >= 0)
     return answered;
+  using Mode = options::GameOptions::Mode;
+  if (chosen.mode == Mode::ListWorlds) {
+    listWorlds(chosen.worlds, stdout);
+    return 0;
+  }
   if (!kiv::isInteractiveTerminal()) {
     std::fputs("thalvorine: this game plays in a terminal; standard input and output must both be one.\n", stderr);
     return 2;
@@ -48,7 +55,7 @@ int main(int argc, char** argv) {
     } else {
       kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(*terminal));
       kiv::setSilent(chosen.silent);
-      status = startUp();
+      status = chosen.mode == Mode::ChooseWorld ? choiceStatus(chooseWorld(worldTitles(chosen.worlds))) : startUp();
       kiv::present();
     }
     if (recording) afterGame = recording->finish();

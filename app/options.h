@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace options {
 
@@ -32,13 +33,16 @@ Asks standardOption(std::string_view argument);
 
 // The game's own options.
 struct GameOptions {
+  enum class Mode { Play, ChooseWorld, ListWorlds } mode = Mode::Play;
   bool silent = false;
-  std::string recordTo;  // empty: no recording
+  std::string recordTo;             // empty: no recording
+  std::vector<std::string> worlds;  // the world folders to choose from, or to list
 };
 
 // Reads `--silent`, `--record FILE` (or `--record=FILE`), `--help` and
-// `--version`; THALVORINE_SILENT (anything but "" or "0") and
-// THALVORINE_RECORD stand in for the options not given. Anything else is Wrong.
+// `--version`, and `--choose-world` or `--list-worlds`, each followed by
+// the world folders, one or more; THALVORINE_SILENT (anything but "" or "0")
+// and THALVORINE_RECORD stand in for the options not given. Anything else is Wrong.
 Answer readGameOptions(int argc, const char* const* argv, GameOptions& options);
 
 extern const ProgramText kGameText;

@@ -11,7 +11,8 @@ const options::ProgramText kText = {
     "thalvorine-replay",
     "usage: thalvorine-replay [--world DIR] [--screen] [--trace] RECORDING\n",
     "Plays a recording of Thalvorine on a virtual console in virtual time and checks its checkpoints.\n"
-    "  --world DIR   the world to play in, instead of the recording's own world line\n"
+    "  --world DIR   the world to play in, instead of the recording's own world line; for a\n"
+    "                recording of the story choice, the folder its worlds are named from\n"
     "  --screen      print the screen as it stands at the end\n"
     "  --trace       print the screen each time the game waits for a key\n"
     "Exit status: 0 when every checkpoint held, 1 when one failed, 2 when the recording or\n"

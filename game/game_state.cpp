@@ -19,6 +19,7 @@ RoomCode gunceloda = kNoRoom;
 int yapilanhatasayisi = 0;
 std::string version;
 pugi::xml_document game;
+WorldRules worldRules = originalRules();
 
 void resetGameState() {
   inventory = {};
@@ -33,6 +34,7 @@ void resetGameState() {
   yapilanhatasayisi = 0;
   version.clear();
   game.reset();
+  worldRules = originalRules();
   forgetProgressFile();
   for (const InterfaceString& source : interfaceStrings()) source.text->clear();
 }

@@ -11,6 +11,7 @@
 #include "game/menu.h"
 #include "game/objects.h"
 #include "game/rooms.h"
+#include "game/use_rules.h"
 
 constexpr RoomCode kMainMenuDue{100};  // `gunceloda` before the first room
 
@@ -30,6 +31,7 @@ extern RoomCode gunceloda;       // current room, or kMainMenuDue
 extern int yapilanhatasayisi;    // wrong commands in a row
 extern std::string version;      // "v" + the version text of the progress file
 extern pugi::xml_document game;  // the parsed progress file
+extern WorldRules worldRules;    // what using the world's objects does
 
 // Everything above back to its state at program start (for tests, which
 // play many games in one process).

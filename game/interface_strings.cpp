@@ -54,6 +54,7 @@ const InterfaceString kStrings[] = {
     {"Buttons/PickUp", &str_PickUp},
     {"Buttons/Leave", &str_Leave},
     {"Buttons/Back", &str_Back},
+    {"Buttons/Combine", &str_Combine, true},
     {"TooManyWrongCommands/T1", &TooManyWrongCommands[0]},
     {"TooManyWrongCommands/T2", &TooManyWrongCommands[1]},
     {"TooManyWrongCommands/T3_1", &TooManyWrongCommands[2]},

@@ -1,4 +1,4 @@
-// The 57 words and texts of the interface, filled from the language file:
+// The words and texts of the interface, filled from the language file:
 // each declared here and listed with its element's path in interface_strings.cpp.
 #pragma once
 
@@ -30,6 +30,7 @@ inline std::string PutIntoYourPockets;
 inline std::string str_PickUp;
 inline std::string str_Leave;
 inline std::string str_Back;
+inline std::string str_Combine;  // only a world whose objects combine needs it
 inline std::string TooManyWrongCommands[5];
 inline std::string Pockets;
 inline std::string YouCompletedTheGame;
@@ -40,6 +41,7 @@ inline std::string PressAnyKeyToContinue;
 struct InterfaceString {
   const char* path;
   std::string* text;
+  bool forCombining = false;  // needed only by a world whose objects combine
 };
 // Every interface string, in the order the language file is read.
 std::span<const InterfaceString> interfaceStrings();

@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "game/narration.h"
+#include "game/rules_document.h"
 
 pugi::xml_node firstElementAt(pugi::xml_node parent, const char* path) {
   for (std::string_view rest = path;;) {
@@ -26,4 +27,5 @@ void initialize() {
   }
   for (int o = 1; o < kTableSize && esya[o].initialize("objects/", o); ++o) {
   }
+  worldRules = loadRules();
 }

@@ -3,10 +3,10 @@
 
 #include <pugixml.hpp>
 
-// Reads the 57 interface strings from "tr.lng" (a broken or missing file is
+// Reads the interface strings from "tr.lng" (a broken or missing file is
 // reported on screen; what is missing stays empty), then rooms 1, 2, ...
 // from "rooms/" and objects 1, 2, ... from "objects/", each until the first
-// missing document or code 99.
+// missing document or code 99, and the rules document (or the original rules).
 void initialize();
 
 // The element at `path` ("Pockets/TypePockets/T1") below `parent`: at each

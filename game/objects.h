@@ -1,5 +1,5 @@
 // One object of the world: its name, every text the screens show about it,
-// and whether it can be taken and switched.
+// whether it can be taken and switched, and what it combines with or acts on.
 #pragma once
 
 #include <string>
@@ -44,6 +44,10 @@ class objects {
   const auto& getDeactivatingTexts() { return DeactivatingText; }
   const auto& getWhenYouLeaveTexts() { return WhenYouLeaveText; }
   const auto& getLeftDescriptions() { return LeftDescription; }
+  const auto& getHoldingTexts() { return HoldingText; }
+  const auto& getUnableToCombineTexts() { return UnableToCombineText; }
+  const auto& getCombinationTexts() { return CombinationText; }
+  const auto& getInteractionWithAnotherObjectTexts() { return InteractionWithAnotherObjectText; }
   char* getUnableToCombineText(int array) { return UnableToCombineText[array]; }
   char* getCombinationText(int array) { return CombinationText[array]; }
   char* getPassivationTitle() { return PassivationTitle; }
@@ -51,6 +55,7 @@ class objects {
   ObjectCode getObjectToInteract() { return ObjectCode{ObjectToInteract}; }
   ObjectCode getObjectToCombine() { return ObjectCode{ObjectToCombine}; }
   ObjectCode getNewObjectAfterCombination() { return ObjectCode{NewObjectAfterCombination}; }
+  ObjectCode getPasserObject() { return ObjectCode{PasserObject}; }
 
   // Walks every field in the order the document holds them (record_fields.h).
   template <class Visitor>

@@ -41,10 +41,11 @@ Next resumePrompt(RoomCode room, PromptStep step);
 Next ShowObject(RoomCode room, ObjectCode object, bool kullanalcik, bool BGReset);
 // Use, pick up, back.
 Next kullanalcikismenusu(ObjectCode object, RoomCode room);
-// Using an object: the game's fixed rules. For a pair of object and room
-// without a rule, back to the prompt that opened the object.
+// Using an object: the world's rule for it in the room, or the object in
+// hands acting on it. With neither, back to the prompt that opened it.
 Next kullan(ObjectCode object, RoomCode room);
-// Take into hands (or put back), leave here, back.
+// Take into hands (or put back), leave here, back; and combine with the
+// object in hands, in a world whose objects combine.
 Next ElinealBirakCik(ObjectCode object, RoomCode room);
 
 // The pockets screen and its menu of pocket objects.

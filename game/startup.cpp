@@ -46,10 +46,14 @@ std::string titleBanner() {
   return banner;
 }
 
+void addPalette() {
+  for (int attribute : kPalette) bg.addBGColor(attribute);
+}
+
 int startUp() {
   kiv::SetTitle(kGameTitle);
   initialize_gamedat("game.dat");
-  for (int attribute : kPalette) bg.addBGColor(attribute);
+  addPalette();
   kiv::ShowConsoleCursor(0);
   newScreen();
   kiv::yaz(titleBanner(), false, 0, 0, "   ", 75);

@@ -8,5 +8,8 @@
 // (1 when the player confirms the exit question).
 int startUp();
 
+// Gives the background the game's palette of screen colours (once a game).
+void addPalette();
+
 // The title banner: the game's title and `version` in a shaded box.
 std::string titleBanner();

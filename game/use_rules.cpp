@@ -1,4 +1,5 @@
-// Using an object: what the table of rules says it does.
+// Using an object: what the world's rules say it does, and using the object
+// in hands on another one.
 #include "game/use_rules.h"
 
 #include "game/game_state.h"
@@ -11,46 +12,49 @@ namespace {
 
 void tell(const char* text) { narrate(text, 3000); }
 
-// Switches the light of `room` with one of its switches: the room follows
-// the switch used last.
-Next switchLight(ObjectCode switchUsed, RoomCode room) {
-  objects& light = esya[switchUsed];
-  const bool wasOn = light.getIsThatActive();
-  tell(pickVariant(wasOn ? light.getDeactivatingTexts() : light.getActivatingTexts()));
-  oda[room].setIsThatDark(wasOn);
-  light.setIsThatActive(!wasOn);
-  return goTo<ShowRoom>(room, false);
-}
-
-// The object's answer, then the room it leads to.
-Next answerThenRoom(ObjectCode object, RoomCode room) {
-  tell(pickVariant(esya[object].getActivatingTexts()));
-  return goTo<ShowRoom>(room, false);
-}
-
-Next completeGame(ObjectCode wayOut) {
-  tell(pickVariant(esya[wayOut].getActivatingTexts()));
+Next completeGame() {
   kiv::biip(2);
   narrate(kiv::linefeed(2) + YouCompletedTheGame);
   kiv::PressAnyKeyToContinue(PressAnyKeyToContinue);
   return goTo<menuler>(TitleScreen::Main, true);
 }
 
+// True when the object in hands is one that acts on `object`.
+bool heldActsOn(ObjectCode object) {
+  return elindekiesya != kNoObject && esya[elindekiesya].getObjectToInteract() == object;
+}
+
 }  // namespace
 
-Next kullan(ObjectCode object, RoomCode room) {
+Next kullan(ObjectCode code, RoomCode room) {
   newScreen();
   show(kiv::linefeed(2));
-  const std::optional<UseRule> rule = useRuleFor(object, room);
-  if (!rule) return backToOpener();
+  const std::optional<UseRule> rule = worldRules.ruleFor(code, room);
+  const bool usedOn = heldActsOn(code);
+  if (!rule && !usedOn) return backToOpener();
+  objects& object = esya[code];
+  if (rule && rule->needsPasser && elindekiesya != object.getPasserObject()) {
+    tell(pickVariant(object.getDeactivatingTexts()));
+    return goTo<ShowRoom>(room, false);
+  }
+  const bool switchedOn = object.getIsThatActive();
+  const bool switching = rule && rule->effect == UseEffect::SwitchLight;
+  if (usedOn)
+    tell(pickVariant(esya[elindekiesya].getInteractionWithAnotherObjectTexts()));
+  else
+    tell(pickVariant(switching && switchedOn ? object.getDeactivatingTexts() : object.getActivatingTexts()));
+  if (!rule) return goTo<ShowRoom>(room, false);
   switch (rule->effect) {
     case UseEffect::SwitchLight:
-      return switchLight(object, rule->then);
+      oda[rule->then].setIsThatDark(switchedOn);
+      object.setIsThatActive(!switchedOn);
+      return goTo<ShowRoom>(room, false);
     case UseEffect::Answer:
+      return goTo<ShowRoom>(room, false);
     case UseEffect::LeadOn:
-      return answerThenRoom(object, rule->then);
+      return goTo<ShowRoom>(rule->then, false);
     case UseEffect::Complete:
       break;
   }
-  return completeGame(object);
+  return completeGame();
 }

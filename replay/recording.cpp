@@ -86,7 +86,8 @@ class Parser {
     const auto [word, rest] = splitFirst(text);
     if (word == "type" || word == "key") return keys(word == "type", rest, atMs);
     if (atMs) return fail("only keys are pressed at a moment");
-    if (word == "world" || word == "clock" || word == "size" || word == "progress") return setup(word, rest);
+    if (word == "world" || word == "worlds" || word == "clock" || word == "size" || word == "progress")
+      return setup(word, rest);
     return checkpoint(word, rest);
   }
 
@@ -136,6 +137,10 @@ class Parser {
     if (word == "world") {
       if (rest.empty()) return fail("world names a folder");
       setup.world = rest;
+    } else if (word == "worlds") {
+      std::istringstream folders{std::string(rest)};
+      for (std::string folder; folders >> folder;) setup.choice.push_back(folder);
+      if (setup.choice.empty()) return fail("worlds names the world folders of a story choice");
     } else if (word == "clock") {
       if (!toClockMs(rest, setup.clockMs)) return fail("clock is a calendar time in seconds: clock 1800000000");
     } else if (word == "size") {

@@ -19,7 +19,8 @@ struct Setup {
   int columns = 80;
   int rows = 25;
   enum class Progress { World, Given, None } progress = Progress::World;
-  std::string progressText;  // the progress file, for Progress::Given
+  std::string progressText;         // the progress file, for Progress::Given
+  std::vector<std::string> choice;  // the world folders of a story choice, as written; empty: a game
 };
 
 // One key code pressed, or one checkpoint, with its line in the recording.

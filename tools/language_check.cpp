@@ -56,7 +56,7 @@ void checkCharacterReferences(const SourceFile& file, Problems& problems) {
 
 const std::vector<std::string>& languagePaths() { return interfaceStringPaths(); }
 
-std::string checkLanguage(const SourceFile& file, Problems& problems) {
+LanguageWords checkLanguage(const SourceFile& file, Problems& problems) {
   if (declaresLatin1(file.utf8)) {
     problems.push_back({file.name, 1,
                         "declares a Latin-1 encoding; the game would then misread its letters "
@@ -64,8 +64,9 @@ std::string checkLanguage(const SourceFile& file, Problems& problems) {
   }
   checkCharacterReferences(file, problems);
   const XmlSource xml(file, problems);
-  if (!xml.ok()) return "";
-  for (const std::string& path : languagePaths()) xml.require(path, problems);
+  if (!xml.ok()) return {};
+  for (const InterfaceString& source : interfaceStrings())
+    if (!source.forCombining) xml.require(source.path, problems);
   for (const char* path : {"Introduction/Watch", "Other/Pockets"}) {
     const pugi::xml_node node = xml.find(path);
     // An empty word is typed with Enter alone.
@@ -76,7 +77,7 @@ std::string checkLanguage(const SourceFile& file, Problems& problems) {
            std::string("the word ") + path + " \"" + node.child_value() + "\" " + why + ", so it can never be typed"});
     }
   }
-  return xml.find("Other/Pockets").child_value();
+  return {xml.find("Other/Pockets").child_value(), *xml.find("Buttons/Combine").child_value() != '\0'};
 }
 
 }  // namespace worldtool

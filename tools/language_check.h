@@ -1,4 +1,4 @@
-// Checking the language file: well-formed, all 57 interface strings present,
+// Checking the language file: well-formed, the interface strings present,
 // the pockets and watch words typeable, and readable by the game byte for byte.
 #pragma once
 
@@ -10,11 +10,17 @@
 
 namespace worldtool {
 
-// The element paths of the 57 interface strings, in the game's order.
+// The element paths of the interface strings, in the game's order.
 const std::vector<std::string>& languagePaths();
 
-// Reports every fault of the language file `file`. Gives the pockets word
-// (Other/Pockets) as written, empty if it is missing.
-std::string checkLanguage(const SourceFile& file, Problems& problems);
+// What the other checks need to know of the language file.
+struct LanguageWords {
+  std::string pockets;   // Other/Pockets as written, empty if missing
+  bool combine = false;  // Buttons/Combine is there and not empty
+};
+
+// Reports every fault of the language file `file`. Every interface string
+// must be there but those only a world whose objects combine needs.
+LanguageWords checkLanguage(const SourceFile& file, Problems& problems);
 
 }  // namespace worldtool

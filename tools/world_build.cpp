@@ -4,6 +4,7 @@
 #include <fstream>
 #include <set>
 
+#include "game/rules_document.h"
 #include "tools/world_check.h"
 
 namespace worldtool {
@@ -51,6 +52,7 @@ bool buildWorld(const fs::path& source, const fs::path& output, std::ostream& er
   }
   removeStale(output / "rooms", ".room", written);
   removeStale(output / "objects", ".object", written);
+  if (!written.count(output / kRulesDocument)) fs::remove(output / kRulesDocument, error);  // the original rules then
   return true;
 }
 

@@ -5,6 +5,8 @@
 #include <set>
 
 #include "game/rooms.h"
+#include "game/rules_document.h"
+#include "game/world_choice.h"
 #include "tools/language_check.h"
 #include "tools/progress_check.h"
 
@@ -60,6 +62,19 @@ Records checkDocuments(const fs::path& folder, const RecordLayout& layout, World
   return records;
 }
 
+// The story's title, which the story choice shows: one line that fits a button.
+void checkTitle(const SourceFile& title, Problems& problems) {
+  if (title.lines.size() > 1) problems.push_back({title.name, 2, "a title is one line"});
+  const std::string line = title.lines.empty() ? std::string() : title.lines.front().bytes;
+  if (line.find_first_not_of(' ') == std::string::npos) {
+    problems.push_back({title.name, 1, "the title is empty: write the story's title on the first line"});
+  } else if (line.size() > static_cast<std::size_t>(kWorldTitleLimit)) {
+    problems.push_back({title.name, 1,
+                        "the title is " + std::to_string(line.size()) + " characters long; the story choice shows " +
+                            std::to_string(kWorldTitleLimit)});
+  }
+}
+
 void checkPocketsWord(const std::string& pockets, const Records& objects, Problems& problems) {
   for (const auto& [code, object] : objects) {
     if (!pockets.empty() && object.name == pockets) {
@@ -93,20 +108,34 @@ void checkSameNames(const Records& rooms, const Records& objects, Problems& prob
 Problems checkWorld(const fs::path& folder, World* into) {
   Problems problems;
   World world;
-  std::string pockets;
+  LanguageWords words;
   if (std::optional<SourceFile> file = readRequired(folder, "tr.lng", problems)) {
-    pockets = checkLanguage(*file, problems);
+    words = checkLanguage(*file, problems);
     world.files.push_back(std::move(*file));
   }
   if (std::optional<SourceFile> file = readRequired(folder, "game.dat", problems)) {
     checkProgress(*file, problems);
     world.files.push_back(std::move(*file));
   }
+  if (fs::exists(folder / "title")) {
+    if (std::optional<SourceFile> file = readSource(folder, "title", problems)) {
+      checkTitle(*file, problems);
+      world.files.push_back(std::move(*file));
+    }
+  }
   world.rooms = checkDocuments(folder, roomLayout(), world, problems);
   world.objects = checkDocuments(folder, objectLayout(), world, problems);
+  std::optional<SourceFile> rules;
+  if (fs::exists(folder / kRulesDocument)) rules = readRequired(folder, kRulesDocument, problems);
   checkCodeReferences(world.rooms, world.objects, problems);
-  checkRules(world.rooms, world.objects, problems);
-  checkPocketsWord(pockets, world.objects, problems);
+  checkObjectTies(world.objects, problems);
+  if (worldCombines(world.objects) && !words.combine) {
+    problems.push_back(
+        {"tr.lng", 0, "the world's objects combine, so the combine button needs its word: Buttons/Combine"});
+  }
+  checkPocketsWord(words.pockets, world.objects, problems);
+  checkRules(rules ? &*rules : nullptr, world.rooms, world.objects, problems);
+  if (rules) world.files.push_back(std::move(*rules));
   checkSameNames(world.rooms, world.objects, problems);
   if (into) *into = std::move(world);
   return problems;

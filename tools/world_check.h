@@ -22,19 +22,29 @@ struct World {
 };
 
 // Checks the UTF-8 world in `folder` and gives every problem found, in the
-// order of the files (tr.lng, game.dat, rooms, objects), then those between
+// order of the files (tr.lng, game.dat, title, rooms, objects), then those between
 // files. `world`, if given, receives what was read.
 Problems checkWorld(const std::filesystem::path& folder, World* world = nullptr);
 
 // Faults between documents: a room or object code that names no loaded document.
 void checkCodeReferences(const Records& rooms, const Records& objects, Problems& problems);
 
-// The rooms the game's rules of using objects lead the player through: each
-// rule's room and the room it leads to.
+// The rooms the original rules of using objects lead the player through:
+// each rule's room and the room it leads to.
 std::set<int> ruleRooms();
 
-// Faults against the game's fixed rules of using objects: rooms 1 to 3
-// present, and each rule's object in its room's lit contents and switchable.
-void checkRules(const Records& rooms, const Records& objects, Problems& problems);
+// Faults against the world's rules of using objects, those of `rulesFile`
+// (its rules document) or, without one, the original table: each line well
+// formed, one rule a pair, each rule's object and rooms loaded, the object
+// usable and lying in its room (or carried there), a passer where one is
+// needed. On a world without other faults also every room reached from
+// room 1 and the game completable.
+void checkRules(const SourceFile* rulesFile, const Records& rooms, const Records& objects, Problems& problems);
+
+// True when some object names an object it combines with.
+bool worldCombines(const Records& objects);
+// Faults between objects that combine (each naming the other, both giving
+// the same new object) or act on another (which must be usable).
+void checkObjectTies(const Records& objects, Problems& problems);
 
 }  // namespace worldtool

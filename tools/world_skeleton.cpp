@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/interface_strings.h"
+#include "game/rules_document.h"
 #include "game/use_rules.h"
 #include "game/version.h"
 #include "tools/record_layout.h"
@@ -134,16 +135,31 @@ std::map<std::string, Fields> skeletonWorld() {
   return world;
 }
 
+std::string skeletonRules() {
+  std::string text =
+      "# What using an object does, one rule a line:\n"
+      "#   <object> <room> light [<room>]   switches a room's light (the rule's own room if none is given)\n"
+      "#   <object> <room> answer           shows its ActivatingText\n"
+      "#   <object> <room> lead <room>      shows its ActivatingText and leads to the room\n"
+      "#   <object> <room> complete         shows its ActivatingText and completes the game\n"
+      "# End a rule with needs-passer when it works only with the object's PasserObject in hands.\n"
+      "# A line \"holding-texts on\" shows an object's HoldingText when it is taken into hands.\n";
+  for (const UseRule& rule : kUseRules) text += ruleLine(rule) + "\n";
+  return text;
+}
+
 bool writeSkeleton(const std::filesystem::path& folder, std::ostream& errors) {
   std::error_code error;
   if (std::filesystem::exists(folder, error) && !std::filesystem::is_empty(folder, error)) {
     errors << folder.string() << ": is not empty; a new world goes into a new folder\n";
     return false;
   }
-  for (const auto& [file, values] : skeletonWorld()) {
+  std::map<std::string, std::string> texts{{kRulesDocument, skeletonRules()}};
+  for (const auto& [file, values] : skeletonWorld()) texts[file] = documentText(file, values);
+  for (const auto& [file, text] : texts) {
     std::filesystem::create_directories((folder / file).parent_path(), error);
     std::ofstream out(folder / file, std::ios::binary);
-    if (!(out << documentText(file, values)) || !out.flush()) {
+    if (!(out << text) || !out.flush()) {
       errors << (folder / file).string() << ": cannot be written\n";
       return false;
     }

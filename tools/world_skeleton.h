@@ -32,7 +32,10 @@ int lineOf(const std::string& file, const std::string& field);
 // 1 to 3 and objects 1 to 9, each rule's object usable in its room, the
 // others lying in room 1; every value a placeholder but the contents.
 std::map<std::string, Fields> skeletonWorld();
-// Writes skeletonWorld() into `folder`, which must not exist or be empty;
+// The rules document of the skeleton world: the original rules, one a line,
+// under comments that say how a rule is written.
+std::string skeletonRules();
+// Writes skeletonWorld() and skeletonRules() into `folder`, which must not exist or be empty;
 // false, with a line on `errors`, if it cannot.
 bool writeSkeleton(const std::filesystem::path& folder, std::ostream& errors);
 

@@ -1,5 +1,5 @@
 // Start-up load time of a large world: the language file, 99 rooms and 99
-// objects, every text at its longest.
+// objects, every text at its longest, and a rules document of 1,000 rules.
 #include <unistd.h>
 
 #include <algorithm>
@@ -51,6 +51,11 @@ void writeWorld(const fs::path& folder) {
     }
     object << "1 1 0 0 0 0 0\n0 0 0 0 0\n";
   }
+  // 1,000 rules over every effect, one object in many rooms, with comments.
+  std::ofstream rules(folder / "rules.txt");
+  const char* effects[] = {"light", "answer", "lead 7", "complete", "lead 3 needs-passer"};
+  for (int rule = 0; rule < 1000; ++rule)
+    rules << 1 + rule % 99 << ' ' << 1 + rule / 99 << ' ' << effects[rule % 5] << "  # rule " << rule << '\n';
 }
 
 }  // namespace
@@ -73,10 +78,11 @@ int main() {
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     times.push_back(ms);
   }
-  const bool loaded = esya[99].getName()[0] != '\0' && oda[99].getContents(0) == ObjectCode{99};
+  const bool loaded =
+      esya[99].getName()[0] != '\0' && oda[99].getContents(0) == ObjectCode{99} && worldRules.uses.size() == 1000;
   std::sort(times.begin(), times.end());
   std::printf("| %-44s | %6.2f ms median, %6.2f ms best of %d | goal < 5 ms |%s\n",
-              "load 99 rooms + 99 objects + language file", times[kRuns / 2], times.front(), kRuns,
+              "load 99 rooms, 99 objects, 1,000 rules, lng", times[kRuns / 2], times.front(), kRuns,
               loaded ? "" : " (NOT LOADED)");
 
   fs::current_path(previous);

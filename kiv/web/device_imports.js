@@ -14,4 +14,5 @@ mergeInto(LibraryManager.library, {
   thalvorine_title: function (text) { document.title = UTF8ToString(text); },
   thalvorine_keep_progress: function () { Page.keepProgress(); },
   thalvorine_ended: function (status) { Page.ended(status); },
+  thalvorine_playing: function (world) { Page.playing(UTF8ToString(world)); },
 });

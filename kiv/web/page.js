@@ -3,7 +3,7 @@
 var Page = (function () {
   'use strict';
   var COLUMNS = 80, ROWS = 25, CELLS = COLUMNS * ROWS;
-  var PLAY = '/play';                    // the game's folder: the world and game.dat
+  var WORLDS = '/worlds';                // the stories' folders: each a world and its game.dat
   var LOAD_WAIT_MS = 750;                // the game starts without the kept progress after this
   var SAVE_WAIT_MS = 5000;               // a save not confirmed by then has failed
   // The console's colours, Windows order: 1 blue, 2 green, 4 red, 8 bright.
@@ -28,7 +28,9 @@ var Page = (function () {
   var page = {
     waiter: null,          // wakes the game while it waits for a key
     storage: false,        // the progress file can be kept in this browser
-    storing: null,         // the progress file as last handed to the storage
+    kept: {},              // each story's progress file as the storage kept it, by story
+    world: null,           // the story played, once chosen
+    storing: null,         // the played story's progress file as last handed to the storage
     stored: null,          // ... and as the storage last confirmed
     saving: false,
     saveAgain: false,
@@ -192,25 +194,36 @@ var Page = (function () {
   // Says on the page how the player's progress is kept ('' when it is).
   function sayStorage(text) { storageNote.textContent = text ? ' (' + text + ')' : ''; }
 
-  // Before the game starts: the kept progress file over the world's own. A
-  // browser that keeps nothing, or does not answer in time, plays without.
+  function progressPath(world) { return WORLDS + '/' + world + '/game.dat'; }
+
+  // Before the game starts: each story's kept progress file over its world's
+  // own. A browser that keeps nothing, or does not answer in time, plays without.
   function loadProgress() {
     addRunDependency('thalvorine-progress');
-    ProgressStore.load(LOAD_WAIT_MS, function (error, kept) {
+    ProgressStore.load(LOAD_WAIT_MS, function (error, keptFor) {
       if (error) {
         var late = error.name === 'TimeoutError';
         sayStorage(late ? 'Tarayıcı saklama isteğine yanıt vermedi; ilerlemen saklanmayacak.'
                         : 'Bu tarayıcı ilerlemeni saklamıyor.');
       } else {
         page.storage = true;
-        if (kept) {
-          FS.writeFile(PLAY + '/game.dat', kept);
-          page.storing = page.stored = latin1(kept);
-        }
+        var worlds = [];
+        try { worlds = FS.readdir(WORLDS).filter(function (name) { return name[0] !== '.'; }); } catch (e) { /* none */ }
+        worlds.forEach(function (world) {
+          var kept = keptFor(world);
+          if (kept) FS.writeFile(progressPath(world), kept);
+          page.kept[world] = kept;
+        });
       }
       removeRunDependency('thalvorine-progress');
     });
   }
+
+  // The game plays the story `world`: its progress is the one kept from now on.
+  page.playing = function (world) {
+    page.world = world;
+    page.storing = page.stored = page.kept[world] ? latin1(page.kept[world]) : null;
+  };
 
   // The kept progress is gone (the browser's data cleared while playing): the next save writes it again.
   ProgressStore.onLost = function () { page.storing = page.stored = null; };
@@ -218,7 +231,7 @@ var Page = (function () {
   function save(bytes) {
     var text = page.storing;
     page.saving = true;
-    ProgressStore.save(bytes, SAVE_WAIT_MS, function (error) {
+    ProgressStore.save(page.world, bytes, SAVE_WAIT_MS, function (error) {
       page.saving = false;
       if (error) {
         page.storing = page.stored;  // the next save tries again
@@ -237,13 +250,13 @@ var Page = (function () {
 
   // Keeps the game's progress file in the browser when it has changed.
   page.keepProgress = function () {
-    if (!page.storage) return;
+    if (!page.storage || page.world === null) return;
     if (page.saving) {
       page.saveAgain = true;
       return;
     }
     var bytes;
-    try { bytes = FS.readFile(PLAY + '/game.dat'); } catch (e) { return; }
+    try { bytes = FS.readFile(progressPath(page.world)); } catch (e) { return; }
     var text = latin1(bytes);
     if (text === page.storing) return;
     page.storing = text;
@@ -290,9 +303,11 @@ var Page = (function () {
     tones: function () { return page.tones.slice(); },
     sounded: function () { return page.sounded; },
     progressFile: function () {
-      try { return latin1(FS.readFile(PLAY + '/game.dat')); } catch (e) { return null; }
+      if (page.world === null) return null;
+      try { return latin1(FS.readFile(progressPath(page.world))); } catch (e) { return null; }
     },
     storedProgress: function () { return page.stored; },
+    world: function () { return page.world; },
     palette: function () { return PALETTE.slice(); },
     firstLetter: function () { return page.firstLetter; },
   };
@@ -311,10 +326,12 @@ var Page = (function () {
   window.addEventListener('resize', fit);
   document.addEventListener('keydown', onKey);
 
+  // ?world=NAME plays the story NAME without asking.
+  var query = new URLSearchParams(location.search), world = query.get('world');
+  Module['arguments'] = world ? ['--world', world] : [];
   // For tests: ?speed=N (1 to 1000) shortens every pause N times, yet each still lasts; ?clock=SECONDS starts a
   // recording's clock, which moves only by the game's own pauses.
-  var query = new URLSearchParams(location.search), speed = query.get('speed'), clock = query.get('clock');
-  Module['arguments'] = [];
+  var speed = query.get('speed'), clock = query.get('clock');
   if (speed) Module['arguments'].push('--speed', speed);
   if (clock) Module['arguments'].push('--clock', String(Math.round(parseFloat(clock) * 1000)));
   (Module['preRun'] = Module['preRun'] || []).push(loadProgress);  // after the world is in place

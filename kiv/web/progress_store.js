@@ -1,9 +1,11 @@
-// The player's progress file kept in the browser's IndexedDB, where the page
-// has always kept it; every call answers exactly once, in time or as failed.
+// The player's progress files, one a story, kept in the browser's IndexedDB
+// (the first story's where the page has always kept it); every call answers
+// exactly once, in time or as failed.
 var ProgressStore = (function () {
   'use strict';
   var DATABASE = '/thalvorine-progress', VERSION = 21, TABLE = 'FILE_DATA', INDEX = 'timestamp';
-  var KEY = DATABASE + '/game.dat';
+  var FIRST_WORLD = 'lighthouse';  // the story the page kept alone before it held several
+  function keyOf(world) { return DATABASE + (world === FIRST_WORLD ? '' : '/' + world) + '/game.dat'; }
   var FILE_MODE = 33206;   // a plain file, readable and writable by all
   var connection = null;   // the open database, dropped when the browser closes it
   var store = {onLost: null};
@@ -64,7 +66,7 @@ var ProgressStore = (function () {
         forget(db);
         return answer(e);
       }
-      transaction.oncomplete = function () { answer(null, result.result); };
+      transaction.oncomplete = function () { answer(null, result); };
       transaction.onabort = function () {
         answer(transaction.error || new DOMException('aborted', 'AbortError'));
       };
@@ -72,22 +74,29 @@ var ProgressStore = (function () {
   }
 
   // Answers (error) if the browser keeps nothing or does not answer within
-  // `ms`; else (null, the kept bytes or null when none are kept yet).
+  // `ms`; else (null, keptFor), keptFor(world) giving the story's kept bytes,
+  // or null when none are kept yet.
   store.load = function (ms, answer) {
     var finish = once(ms, answer);
-    transact('readonly', function (table) { return table.get(KEY); }, function (error, entry) {
+    function readAll(table) {
+      var range = IDBKeyRange.bound(DATABASE + '/', DATABASE + '/\uffff');
+      return [table.getAllKeys(range), table.getAll(range)];
+    }
+    transact('readonly', readAll, function (error, requests) {
       if (error) return finish(error);
-      finish(null, entry && entry.contents ? new Uint8Array(entry.contents) : null);
+      var kept = {}, keys = requests[0].result, entries = requests[1].result;
+      keys.forEach(function (key, i) { if (entries[i] && entries[i].contents) kept[key] = entries[i].contents; });
+      finish(null, function (world) { return kept[keyOf(world)] ? new Uint8Array(kept[keyOf(world)]) : null; });
     });
   };
 
-  // Keeps `bytes` as the progress file; answers (null) once they are kept,
+  // Keeps `bytes` as the story `world`'s progress file; answers (null) once they are kept,
   // else (error): QuotaExceededError when the browser's room is full,
   // TimeoutError after `ms`. A connection the browser has closed meanwhile
   // is opened again once.
-  store.save = function (bytes, ms, answer) {
+  store.save = function (world, bytes, ms, answer) {
     var finish = once(ms, answer);
-    function put(table) { return table.put({timestamp: new Date(), mode: FILE_MODE, contents: bytes}, KEY); }
+    function put(table) { return table.put({timestamp: new Date(), mode: FILE_MODE, contents: bytes}, keyOf(world)); }
     transact('readwrite', put, function (error) {
       if (!error || error.name === 'QuotaExceededError') return finish(error);
       transact('readwrite', put, finish);

@@ -71,6 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLine{"Stray", kGame, {"bogus"}, 2, "", "thalvorine: unexpected argument bogus\nusage: "},
         CommandLine{"RecordWithoutFile", kGame, {"--silent", "--record"}, 2, "", "thalvorine: --record needs"},
         CommandLine{"RecordEmpty", kGame, {"--record="}, 2, "", "thalvorine: --record needs"},
+        CommandLine{
+            "ChooseFromNothing", kGame, {"--choose-world"}, 2, "", "thalvorine: --choose-world needs the world"},
+        CommandLine{"ChooseOffATerminal", kGame, {"--choose-world", "a"}, 2, "", "thalvorine: this game plays in a"},
+        CommandLine{
+            "ListAWorldWithoutTitle", kGame, {"--list-worlds", "/none/tales/"}, 0, "tales            tales\n", ""},
         CommandLine{"ReplayHelp", kReplay, {"--help"}, 0, "usage: thalvorine-replay ", ""},
         CommandLine{"ReplayUnknown",
                     kReplay,
@@ -83,6 +88,27 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLine{"WorldHelp", kWorld, {"--help"}, 0, "usage: thalvorine-world new ", ""},
         CommandLine{"WorldUnknown", kWorld, {"renew", "x"}, 2, "", "thalvorine-world: unknown command renew\nusage: "}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StoryChoice, OnATerminalShowsTheTitlesAndEndsWithTheChosenOnesStatus) {
+  TempFolder worlds;
+  worlds.write("deniz/title", "Deniz Feneri\n");
+  worlds.write("sehir/title",
+               "\x9E"
+               "ehir\n");  // code page 857: "Şehir"
+  GameSession game(
+      {.runningTime = -1,
+       .arguments = {"--choose-world", (worlds.path() / "deniz").string(), (worlds.path() / "sehir").string()}});
+  PtyTerminal& term = *game.terminal;
+  ASSERT_TRUE(term.waitUntil([&] { return term.shows("Şehir") && term.cell(35, 9).look == kSelected; }, kPatience))
+      << term.screenText();
+  EXPECT_EQ(term.rowText(9), std::string(34, ' ') + "Deniz Feneri");
+  term.send("\x1b[B");
+  ASSERT_TRUE(term.waitUntil([&] { return term.cell(35, 12).look == kSelected; }, kPatience)) << term.screenText();
+  EXPECT_EQ(term.cell(35, 9).look, kUnselected);
+  term.send("\r");
+  EXPECT_TRUE(exitedWith(term, 11));
+  EXPECT_TRUE(term.modesAsAtStart());
+}
 
 // Ends the game at the main menu through the exit question.
 void leave(PtyTerminal& term) {

@@ -1,5 +1,5 @@
-// Fuzzing the game's loaders: whatever bytes a room, object, language or
-// progress file holds, loading it must neither crash nor read or write out
+// Fuzzing the game's loaders: whatever bytes a room, object, language,
+// progress or rules file holds, loading it must neither crash nor read or write out
 // of bounds. Built once per loader (LOADER names it).
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include "game/game_state.h"
 #include "game/gamedat.h"
 #include "game/language.h"
+#include "game/rules_document.h"
 #include "kiv/core/kiv_engine.h"
 #include "kiv/virtual/virtual_device.h"
 #include "temp_folder.h"
@@ -46,6 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #elif defined(FUZZ_GAMEDAT)
   setting.folder.write("game.dat", bytes);
   initialize_gamedat("game.dat");
+#elif defined(FUZZ_RULES)
+  setting.folder.write("rules.txt", bytes);
+  for (const UseRule& rule : loadRules().uses) {
+    if (indexOf(rule.object) < 1 || indexOf(rule.object) >= kTableSize) __builtin_trap();
+    if (indexOf(rule.room) < 1 || indexOf(rule.room) >= kTableSize) __builtin_trap();
+    if (indexOf(rule.then) < 0 || indexOf(rule.then) >= kTableSize) __builtin_trap();
+    if (readRulesLine(ruleLine(rule)).kind != RulesLine::Kind::Rule) __builtin_trap();
+  }
 #else
 #error "name the loader to fuzz"
 #endif

@@ -10,13 +10,14 @@ prefix="$scratch/prefix with blank"
 
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
+lighthouse=share/thalvorine/worlds/lighthouse
 for file in bin/thalvorine bin/thalvorine-play bin/thalvorine-world share/man/man6/thalvorine.6 \
-            share/thalvorine/tr.lng share/thalvorine/game.dat share/thalvorine/rooms/1.room \
-            share/thalvorine/objects/9.object; do
+            $lighthouse/tr.lng $lighthouse/game.dat $lighthouse/title $lighthouse/rooms/1.room \
+            $lighthouse/objects/9.object; do
   [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
 [ -x "$prefix/bin/thalvorine-play" ] || { echo "launcher not executable"; exit 1; }
-grep -q "$prefix/share/thalvorine" "$prefix/bin/thalvorine-play" || { echo "launcher points elsewhere"; exit 1; }
+grep -q "$prefix/share/thalvorine/worlds" "$prefix/bin/thalvorine-play" || { echo "launcher points elsewhere"; exit 1; }
 
 # --help and --version answer on standard output with status 0 and make nothing.
 help=$(XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --help) || { echo "--help failed"; exit 1; }
@@ -24,12 +25,14 @@ expr "$help" : "usage: thalvorine " >/dev/null || { echo "--help prints no usage
 version=$("$prefix/bin/thalvorine-play" --version) || { echo "--version failed"; exit 1; }
 expr "$version" : "thalvorine (Thalvorine) [0-9]" >/dev/null || { echo "--version says: $version"; exit 1; }
 [ ! -e "$scratch/data" ] || { echo "--help made the player's folder"; exit 1; }
+listed=$(XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --list-worlds) || { echo "--list-worlds failed"; exit 1; }
+expr "$listed" : ".*lighthouse  *Deniz Feneri" >/dev/null || { echo "--list-worlds says: $listed"; exit 1; }
 
 # From any folder: the launcher fills the player's folder, then the game,
 # finding no terminal, says so and ends with status 2.
 cd /
 status=0
-XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" </dev/null >/dev/null 2>"$scratch/err" || status=$?
+XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --world lighthouse </dev/null >/dev/null 2>"$scratch/err" || status=$?
 [ "$status" -eq 2 ] || { echo "expected status 2 without a terminal, got $status"; cat "$scratch/err"; exit 1; }
-cmp -s "$prefix/share/thalvorine/tr.lng" "$scratch/data/thalvorine/world/tr.lng" || { echo "no world copied"; exit 1; }
+cmp -s "$prefix/$lighthouse/tr.lng" "$scratch/data/thalvorine/lighthouse/world/tr.lng" || { echo "no world copied"; exit 1; }
 echo "installed and played from /"

@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """The web page in a real browser: headless Chromium opens the page (from
 file://, or a web server), types on its keyboard and reads it through the
-page's test API (window.thalvorine). The shipped world's play-through is
+page's test API (window.thalvorine). The lighthouse's play-through is
 typed through the page, and every screen the game waits on must be the one
-the headless replay shows at that point.
+the headless replay shows at that point. A page holding a test world beside
+the shipped ones offers the story choice.
 
-Usage: page_test.py PAGE REPLAY WORLD [unittest arguments]
+Usage: page_test.py PAGE REPLAY WORLD TWO_WORLD_PAGE [unittest arguments]
 """
 import base64
 import functools
@@ -27,8 +28,8 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-PAGE, REPLAY, WORLD = (os.path.abspath(arg) for arg in (sys.argv[1:4] + ["", "", ""])[:3])
-PLAYTHROUGH = os.path.join(os.path.dirname(__file__), "..", "recordings", "shipped", "playthrough.rec")
+PAGE, REPLAY, WORLD, TWO_WORLD_PAGE = (os.path.abspath(arg) for arg in (sys.argv[1:5] + ["", "", "", ""])[:4])
+PLAYTHROUGH = os.path.join(os.path.dirname(__file__), "..", "recordings", "lighthouse", "playthrough.rec")
 # The recordings' key names as keyboard keys, and how many codes each gives the game.
 KEYS = {"Enter": (Keys.ENTER, 1), "Esc": (Keys.ESCAPE, 1), "Backspace": (Keys.BACKSPACE, 1), "Space": (" ", 1),
         "Up": (Keys.ARROW_UP, 2), "Down": (Keys.ARROW_DOWN, 2), "Left": (Keys.ARROW_LEFT, 2),
@@ -101,8 +102,9 @@ class Browser(unittest.TestCase):
         cls.driver.quit()
         shutil.rmtree(cls.profile, ignore_errors=True)
 
-    def open(self, query="speed=50&clock=1800000000", url=None):
-        self.driver.get((url or "file://" + PAGE) + "?" + query)
+    def open(self, query="speed=50&clock=1800000000", url=None, world="lighthouse"):
+        """Opens the page playing `world` (None: as the player finds it, asking which story)."""
+        self.driver.get((url or "file://" + PAGE) + "?" + query + ("&world=" + world if world else ""))
         self.sent = 0
 
     def page(self, call, *args):
@@ -360,7 +362,43 @@ class Playthrough(Browser):
         self.assertEqual(self.page("exitStatus()"), 1)
 
 
+class Stories(Browser):
+    """The page with two stories: the choice, ?world=NAME, and each story's progress kept apart."""
+
+    def choose(self, *keys):
+        self.open(url="file://" + TWO_WORLD_PAGE, world=None)
+        self.press()
+        self.at(34, 9, "Deniz Feneri")
+        self.at(34, 12, "Kurallar Evi")
+        self.assert_colour(32, 9, 0x02)
+        self.press(*keys)
+
+    def test_a_the_choice_plays_the_story_chosen_with_a_progress_of_its_own(self):
+        self.cdp("Storage.clearDataForOrigin", storageTypes="all", origin="file://")
+        self.choose("Down", "Enter")
+        self.assertEqual(self.page("world()"), "rules")
+        self.at(19, 1, "IZLE yaz:")  # the test world's first run
+        self.press(*"IZLE", "Enter")
+        self.at(62, 6, "UYAN")
+        self.assertIn("<RunningTime>1</RunningTime>", self.wait_for("return thalvorine.storedProgress()") or "")
+        self.choose("Enter")  # the lighthouse: a first run of its own
+        self.assertEqual(self.page("world()"), "lighthouse")
+        self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.open(url="file://" + TWO_WORLD_PAGE, world="rules")  # straight to the story named
+        self.press()
+        self.at(62, 6, "UYAN")
+        self.assertIn("<RunningTime>2</RunningTime>", self.page("progressFile()"))
+
+    def test_b_esc_leaves_the_choice_and_an_unknown_story_is_asked_for(self):
+        self.choose("Esc")
+        self.assertEqual(self.page("exitStatus()"), 1)
+        self.assertIsNone(self.page("world()"))
+        self.open(url="file://" + TWO_WORLD_PAGE, world="nowhere")
+        self.press()
+        self.at(24, 6, "Hangi hikâyeyi oynamak istersin?")
+
+
 if __name__ == "__main__":
-    if not all(os.path.exists(arg) for arg in (PAGE, REPLAY, WORLD)):
-        sys.exit("usage: page_test.py PAGE REPLAY WORLD [unittest arguments]")
-    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)
+    if not all(os.path.exists(arg) for arg in (PAGE, REPLAY, WORLD, TWO_WORLD_PAGE)):
+        sys.exit("usage: page_test.py PAGE REPLAY WORLD TWO_WORLD_PAGE [unittest arguments]")
+    unittest.main(argv=sys.argv[:1] + sys.argv[5:], verbosity=2)

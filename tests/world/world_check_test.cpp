@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "game/use_rules.h"
 #include "temp_folder.h"
@@ -129,6 +130,140 @@ TEST_F(WorldCheck, ALaterElementOfANameTheGameReadsIsAFaultAtItsLine) {
                           std::to_string(world.lineOf("tr.lng", "Buttons")) + "\n" + "tr.lng:" + line +
                           ": a later <Other> is ignored: the game reads only the first, on line " +
                           std::to_string(world.lineOf("tr.lng", "Other")) + "\n");
+}
+
+// The original rules written out by hand, one a line from line 2.
+const std::string kRules =
+    "# the rules\n1 1 light\n3 1 light 1\n4 1 answer\n5 1 answer\n6 1 lead 2\n8 2 lead 3\n9 3 complete\n";
+
+TEST_F(WorldCheck, RefusesEachBadRuleAtItsLineOfTheRulesDocument) {
+  folder.write("rules.txt", kRules);
+  EXPECT_EQ(report(), "");
+  const struct {
+    std::string lines;  // after the rules, from line 9
+    testworld::Fields object7;
+    std::string says;
+  } breaks[] = {
+      {"7 1 shine", {}, "9: unknown effect \"shine\": light, answer, lead or complete"},
+      {"7 1", {}, "9: a rule is"},
+      {"0 1 answer", {}, "9: \"0\" is not an object code"},
+      {"7 100 answer", {}, "9: \"100\" is not a room code"},
+      {"7 1 lead", {}, "9: lead needs the room it leads to"},
+      {"7 1 lead 2 please", {}, "9: \"please\" is not understood here"},
+      {"7 1 light needs-passer", {}, "9: a switch cannot need an object in hands"},
+      {"4 1 answer  # again", {}, "9: a second rule for object 4 in room 1; the first is on line 4"},
+      {"7 1 answer", {{"CanInteract", "0"}}, "9: object 7 cannot be used"},
+      {"7 1 answer needs-passer", {{"CanInteract", "1"}}, "9: needs-passer, but object 7 has PasserObject 0"},
+      {"7 12 answer", {{"CanInteract", "1"}}, "9: room 12 has no document"},
+      {"12 1 answer", {}, "9: object 12 has no document"},
+      {"holding-texts off", {}, "9: the setting is written \"holding-texts on\""},
+      {"holding-texts on\nholding-texts on", {}, "10: holding-texts is already on, on line 9"},
+  };
+  for (const auto& [lines, object7, says] : breaks) {
+    world.writeRuleWorld();
+    world.write("objects/7.object", object7);
+    folder.write("rules.txt", kRules + lines + "\n");
+    const std::string said = report();
+    EXPECT_EQ(said.rfind("rules.txt:" + says, 0), 0u) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  }
+}
+
+TEST_F(WorldCheck, EveryRoomMustBeReachedAndTheGameCompletedWithWhatCanBeCarried) {
+  const struct {
+    std::string rules;
+    std::map<std::string, testworld::Fields> documents;
+    std::string says;  // empty: a clean world
+  } worlds[] = {
+      {kRules.substr(0, kRules.find("9 3")), {}, "rules.txt: the game cannot be completed"},
+      // The stairs need object 2 in hands, which nobody can pick up.
+      {kRules.substr(0, kRules.find("8 2")) + "8 2 lead 3 needs-passer\n9 3 complete\n",
+       {{"objects/8.object", {{"PasserObject", "2"}}}},
+       "rooms/3.room: no passage reaches"},
+      // The way out needs object 2 in hands: it must be carried from a room reached.
+      {kRules, {{"objects/9.object", {{"PasserObject", "2"}}}}, ""},
+      {kRules.substr(0, kRules.find("9 3")) + "9 3 complete needs-passer\n",
+       {{"objects/9.object", {{"PasserObject", "2"}}}},
+       "rules.txt: the game cannot be completed"},
+      {kRules.substr(0, kRules.find("9 3")) + "9 3 complete needs-passer\n",
+       {{"objects/9.object", {{"PasserObject", "2"}}}, {"objects/2.object", {{"CanPickUp", "1"}}}},
+       ""},
+      // ... or made of two that are: objects 2 and 7 become object 5.
+      {kRules.substr(0, kRules.find("9 3")) + "9 3 complete needs-passer\n",
+       {{"objects/9.object", {{"PasserObject", "5"}}},
+        {"objects/2.object", {{"CanPickUp", "1"}, {"ObjectToCombine", "7"}, {"NewObjectAfterCombination", "5"}}},
+        {"objects/7.object", {{"CanPickUp", "1"}, {"ObjectToCombine", "2"}, {"NewObjectAfterCombination", "5"}}}},
+       ""},
+      {kRules, {{"rooms/4.room", {}}}, "rooms/4.room: no passage reaches this room"},  // last: it stays
+  };
+  for (const auto& [rules, documents, says] : worlds) {
+    world.writeRuleWorld();
+    for (const auto& [file, fields] : documents) world.write(file, fields);
+    folder.write("rules.txt", rules);
+    const std::string said = report();
+    if (says.empty()) {
+      EXPECT_EQ(said, "") << rules;
+    } else {
+      EXPECT_EQ(said.find(says), 0u) << said;
+    }
+  }
+}
+
+TEST_F(WorldCheck, ObjectsThatCombineNameEachOtherAndTheWordOfTheirButton) {
+  const int combine = world.lineOf("objects/2.object", "ObjectToCombine");
+  const std::string ties = "objects/2.object:" + std::to_string(combine) + ": ";
+  const struct {
+    testworld::Fields object2, object7;
+    std::string says;
+  } pairs[] = {
+      {{{"ObjectToCombine", "7"}, {"NewObjectAfterCombination", "5"}}, {}, ties + "ObjectToCombine: object 7 does not"},
+      {{{"ObjectToCombine", "7"}}, {{"ObjectToCombine", "2"}}, "NewObjectAfterCombination is 0"},
+      {{{"ObjectToCombine", "7"}, {"NewObjectAfterCombination", "5"}},
+       {{"ObjectToCombine", "2"}, {"NewObjectAfterCombination", "4"}},
+       "names another object for the same pair"},
+      {{{"ObjectToInteract", "7"}}, {}, ties + "ObjectToInteract: object 7 cannot be used"},
+      {{{"ObjectToInteract", "4"}}, {}, ""},
+  };
+  for (const auto& [object2, object7, says] : pairs) {
+    world.writeRuleWorld();
+    world.write("objects/2.object", object2);
+    world.write("objects/7.object", object7);
+    const std::string said = report();
+    if (says.empty()) {
+      EXPECT_EQ(said, "");
+    } else {
+      EXPECT_THAT(said, HasSubstr(says));
+    }
+  }
+  // A world that does not combine needs no word for the button; one that does, does.
+  world.writeRuleWorld();
+  world.write("tr.lng", {{"Buttons/Combine", ""}});
+  EXPECT_EQ(report(), "");
+  world.write("objects/2.object", {{"ObjectToCombine", "7"}, {"NewObjectAfterCombination", "5"}});
+  world.write("objects/7.object", {{"ObjectToCombine", "2"}, {"NewObjectAfterCombination", "5"}});
+  EXPECT_EQ(report(), "tr.lng: the world's objects combine, so the combine button needs its word: Buttons/Combine\n");
+}
+
+TEST_F(WorldCheck, AStorysTitleIsOneLineThatFitsTheStoryChoice) {
+  const struct {
+    std::string title, says;
+  } titles[] = {
+      {"Deniz Feneri\r\n", ""},
+      {std::string(39, 'x') + "ş\n", ""},  // 40 letters, 41 bytes: at the limit
+      {std::string(41, 'x'), "title:1: the title is 41 characters long; the story choice shows 40\n"},
+      {"  \n", "title:1: the title is empty: write the story's title on the first line\n"},
+      {"", "title:1: the title is empty: write the story's title on the first line\n"},
+      {"Deniz\nFeneri\n", "title:2: a title is one line\n"},
+      {"Kalp ♥\n", "title:1: character U+2665"},
+  };
+  for (const auto& [title, says] : titles) {
+    folder.write("title", title);
+    if (says.empty()) {
+      EXPECT_EQ(report(), "") << title;
+    } else {
+      EXPECT_THAT(report(), HasSubstr(says)) << title;
+    }
+  }
 }
 
 }  // namespace
