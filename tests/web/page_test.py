@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The web page in a real browser: headless Chromium opens the page (from
 file://, or a web server), types on its keyboard and reads it through the
-page's test API (window.thalvorine). The lighthouse's play-through is
+page's test API (window.thalvorine). Each shipped story's play-through is
 typed through the page, and every screen the game waits on must be the one
 the headless replay shows at that point. A page holding a test world beside
 the shipped ones offers the story choice.
@@ -29,7 +29,13 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 PAGE, REPLAY, WORLD, TWO_WORLD_PAGE = (os.path.abspath(arg) for arg in (sys.argv[1:5] + ["", "", "", ""])[:4])
-PLAYTHROUGH = os.path.join(os.path.dirname(__file__), "..", "recordings", "lighthouse", "playthrough.rec")
+
+
+def playthrough(world):
+    """A shipped story's play-through; its world stands beside WORLD, the lighthouse's converted folder."""
+    return os.path.join(os.path.dirname(__file__), "..", "recordings", world, "playthrough.rec")
+
+
 # The recordings' key names as keyboard keys, and how many codes each gives the game.
 KEYS = {"Enter": (Keys.ENTER, 1), "Esc": (Keys.ESCAPE, 1), "Backspace": (Keys.BACKSPACE, 1), "Space": (" ", 1),
         "Up": (Keys.ARROW_UP, 2), "Down": (Keys.ARROW_DOWN, 2), "Left": (Keys.ARROW_LEFT, 2),
@@ -72,9 +78,10 @@ def png_rows(png):
     return rows
 
 
-def replayed_screens(recording):
-    """The screen the headless replay shows before each key line of `recording`, by line."""
-    trace = subprocess.run([REPLAY, "--trace", "--world", WORLD, recording], check=True, capture_output=True,
+def replayed_screens(recording, world):
+    """The screen the headless replay shows before each key line of `recording` in `world`, by line."""
+    folder = os.path.join(os.path.dirname(WORLD), world)
+    trace = subprocess.run([REPLAY, "--trace", "--world", folder, recording], check=True, capture_output=True,
                            text=True).stdout
     screens = {}
     for line, rows in re.findall(r"^line (\d+), key \d+, at \d+ ms:\n((?:.*\n){25})", trace, re.M):
@@ -345,15 +352,22 @@ class Looks(Browser):
 
 
 class Playthrough(Browser):
-    def test_every_screen_of_the_shipped_play_through_as_the_replay_shows_it(self):
-        screens = replayed_screens(PLAYTHROUGH)
-        self.open()  # the recording's clock: the game's chances as the replay draws them
-        with open(PLAYTHROUGH, encoding="utf-8") as recording:
+    def test_every_screen_of_the_lighthouse_play_through_as_the_replay_shows_it(self):
+        self.play_through("lighthouse")
+
+    def test_every_screen_of_the_station_play_through_as_the_replay_shows_it(self):
+        self.play_through("station")
+
+    def play_through(self, world):
+        screens = replayed_screens(playthrough(world), world)
+        self.open(world=world)  # the recording's clock: the game's chances as the replay draws them
+        with open(playthrough(world), encoding="utf-8") as recording:
             for number, line in enumerate(recording, 1):
                 word, _, rest = line.rstrip("\n").partition(" ")
                 if word in ("type", "key"):
                     self.press()
-                    self.assertEqual(self.page("screenText()"), screens[number], "playthrough.rec:%d" % number)
+                    self.assertEqual(self.page("screenText()"), screens[number],
+                                     "%s/playthrough.rec:%d" % (world, number))
                     self.press(*(rest if word == "type" else rest.split()))
                 elif word == "colour":
                     self.press()
@@ -363,14 +377,15 @@ class Playthrough(Browser):
 
 
 class Stories(Browser):
-    """The page with two stories: the choice, ?world=NAME, and each story's progress kept apart."""
+    """The page with several stories: the choice, ?world=NAME, and each story's progress kept apart."""
 
     def choose(self, *keys):
         self.open(url="file://" + TWO_WORLD_PAGE, world=None)
         self.press()
-        self.at(34, 9, "Deniz Feneri")
-        self.at(34, 12, "Kurallar Evi")
-        self.assert_colour(32, 9, 0x02)
+        self.at(31, 9, "Deniz Feneri")  # the titles line up under the longest
+        self.at(31, 12, "Kurallar Evi")
+        self.at(31, 15, "Karaçam İstasyonu")
+        self.assert_colour(29, 9, 0x02)
         self.press(*keys)
 
     def test_a_the_choice_plays_the_story_chosen_with_a_progress_of_its_own(self):
