@@ -16,7 +16,9 @@
 #include "game/startup.h"
 #include "game/world_choice.h"
 #include "kiv/core/deadline_pace.h"
+#include "kiv/core/high_contrast.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 #include "kiv/web/web_device.h"
 
 extern "C" {
@@ -32,6 +34,13 @@ namespace {
 constexpr const char* kWorldsFolder = "/worlds";
 
 kiv::WebDevice* g_page = nullptr;
+
+// True when `name` is among the arguments.
+bool hasArgument(int argc, char** argv, const char* name) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], name) == 0) return true;
+  return false;
+}
 
 // The value after `name` among the arguments (the page's URL parameters), or null.
 const char* argument(int argc, char** argv, const char* name) {
@@ -73,6 +82,17 @@ EMSCRIPTEN_KEEPALIVE int thalvorine_press(const char* keyName) {
   return g_page != nullptr ? g_page->press(keyName) : 0;
 }
 
+// Chooses button `button` (from 0) of the menu waiting; 0 when none waits or it has no such button.
+EMSCRIPTEN_KEEPALIVE int thalvorine_choose(int button) { return g_page != nullptr && g_page->choose(button) ? 1 : 0; }
+
+// The page shows the game as text (1) or as its console (0): as text, the pauses pass at once.
+EMSCRIPTEN_KEEPALIVE void thalvorine_set_reading(int reading) {
+  if (g_page != nullptr) g_page->setQuick(reading != 0);
+}
+
+// The attribute `attribute` as high contrast draws it.
+EMSCRIPTEN_KEEPALIVE int thalvorine_high_contrast(int attribute) { return kiv::contrast::highContrast(attribute); }
+
 // How many key codes the game has read.
 EMSCRIPTEN_KEEPALIVE int thalvorine_keys_read() { return g_page != nullptr ? g_page->keysRead() : 0; }
 
@@ -83,8 +103,10 @@ int main(int argc, char** argv) {
   const char* clock = argument(argc, argv, "--clock");
   static kiv::WebDevice page(kiv::speedupFrom(argument(argc, argv, "--speed")),
                              clock != nullptr ? std::optional<std::int64_t>(std::atoll(clock)) : std::nullopt);
+  page.setQuick(hasArgument(argc, argv, "--reading"));
   g_page = &page;
   kiv::attach(page);
+  kiv::setTextRendition(&page);
   const std::vector<std::string> folders = storyFolders();
   if (folders.empty()) return 2;
   const int chosen = chooseStory(folders, argument(argc, argv, "--world"));

@@ -9,6 +9,7 @@
 #include "game/screens.h"
 #include "game/startup.h"
 #include "kiv/core/kiv_engine.h"
+#include "kiv/core/text_rendition.h"
 
 namespace {
 
@@ -50,7 +51,9 @@ int chooseWorld(const std::vector<std::string>& titles) {
   for (int i = 0; i < shown; ++i) widest = std::max(widest, titles[i].size());
   const int left = std::max(0, (80 - static_cast<int>(widest) - 4) / 2);
   centred(kGameTitle, 3);
+  kiv::sayTitle(kGameTitle);
   centred(kQuestion, 6);
+  kiv::sayText(kQuestion);
   menu choice;
   choice.initialize(true, kSelectedButton, kUnselectedButton);
   for (int i = 0; i < shown; ++i) {

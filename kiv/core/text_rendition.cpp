@@ -12,6 +12,13 @@ void setTextRendition(TextRendition* rendition) { g_rendition = rendition; }
 Unsaid::Unsaid() { ++g_unsaid; }
 Unsaid::~Unsaid() { --g_unsaid; }
 
+std::string toldLine(const std::string& line) {
+  constexpr const char* kUnseen = " \t\r\b\a";
+  const std::size_t first = line.find_first_not_of(kUnseen);
+  if (first == std::string::npos) return {};
+  return line.substr(first, line.find_last_not_of(kUnseen) - first + 1);
+}
+
 void sayText(const std::string& text) {
   if (g_rendition != nullptr && g_unsaid == 0) g_rendition->text(text);
 }

@@ -39,6 +39,10 @@ class Unsaid {
   Unsaid& operator=(const Unsaid&) = delete;
 };
 
+// A line of a text as it is told: without its leading and trailing blanks
+// and the control bytes that show nothing (tab, carriage return, backspace, bell).
+std::string toldLine(const std::string& line);
+
 // Each tells the rendition, if there is one (the typewriter tells it its
 // texts itself).
 void sayText(const std::string& text);

@@ -4,16 +4,6 @@
 #include "kiv/core/codepage.h"
 
 namespace kiv::plain {
-namespace {
-
-std::string trimmed(const std::string& s) {
-  const std::size_t first = s.find_first_not_of(" \t\r\b\a");
-  if (first == std::string::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t\r\b\a") - first + 1);
-}
-
-}  // namespace
-
 void PlainText::endPromptLine() {
   if (!midLine_) return;
   out_ << '\n';
@@ -33,7 +23,7 @@ void PlainText::text(const std::string& text) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = text.find('\n', start);
-    const std::string shown = trimmed(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    const std::string shown = toldLine(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
     if (shown.empty())
       emptyLineDue_ = true;
     else
@@ -46,7 +36,7 @@ void PlainText::text(const std::string& text) {
 void PlainText::title(const std::string& title) {
   waiting_ = {};
   emptyLineDue_ = true;
-  line(codepage::toUtf8(trimmed(title)));
+  line(codepage::toUtf8(toldLine(title)));
   emptyLineDue_ = true;
 }
 
@@ -56,7 +46,7 @@ std::string PlainText::button(int index) const {
 
 void PlainText::menu(const std::vector<std::string>& buttons, bool vertical) {
   buttons_.clear();
-  for (const std::string& name : buttons) buttons_.push_back(codepage::toUtf8(trimmed(name)));
+  for (const std::string& name : buttons) buttons_.push_back(codepage::toUtf8(toldLine(name)));
   waiting_ = {Waiting::For::Menu, static_cast<int>(buttons.size()), 0, vertical};
   announced_ = 0;
   emptyLineDue_ = true;
@@ -76,7 +66,7 @@ void PlainText::prompt(const std::string& label) {
   waiting_ = {Waiting::For::Word};
   endPromptLine();
   if (wroteLine_) out_ << '\n';
-  out_ << codepage::toUtf8(trimmed(label)) << ' ';
+  out_ << codepage::toUtf8(toldLine(label)) << ' ';
   midLine_ = true;
   wroteLine_ = true;
   emptyLineDue_ = false;

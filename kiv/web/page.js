@@ -1,5 +1,6 @@
-// The page around the game: its screen, keyboard, sound and kept progress,
-// and a small API for tests (window.thalvorine). Runs before the game starts.
+// The page around the game: its screen, keyboard, sound, kept progress and
+// high contrast, and a small API for tests (window.thalvorine). Runs before
+// the game starts, after the text side of the page (reading_view.js).
 var Page = (function () {
   'use strict';
   var COLUMNS = 80, ROWS = 25, CELLS = COLUMNS * ROWS;
@@ -12,6 +13,7 @@ var Page = (function () {
   // Block and shade characters drawn as filled cells, so that they join without gaps.
   var BLOCKS = {0x2588: 'full', 0x2580: 'upper', 0x2584: 'lower', 0x2591: 'light', 0x2592: 'medium', 0x2593: 'dark'};
   var BLINK_MS = 500;                    // the cursor's time shown, and hidden
+  var CONTRAST_KEY = 'thalvorine-contrast';  // high contrast chosen, kept in the browser
 
   var screen = document.getElementById('screen');
   var note = document.getElementById('keys');
@@ -24,6 +26,9 @@ var Page = (function () {
   var cellWidth = 0, rowHeight = 0;
   var audio = null;
   var over = false;        // the game has ended: the screen stays as it was, still
+  var contrastToggle = document.getElementById('contrast-toggle');
+  var contrast = false;    // the console is drawn in high contrast
+  var highContrast = null; // each attribute as high contrast draws it, from the game once it runs
 
   var page = {
     waiter: null,          // wakes the game while it waits for a key
@@ -52,14 +57,22 @@ var Page = (function () {
     document.head.appendChild(style);
   }
 
+  // The attribute as the page draws it: in high contrast, its mapped pair.
+  function drawnAttr(attr) {
+    if (!contrast || !Module.calledRun) return attr;
+    if (!highContrast)
+      highContrast = new Uint8Array(256).map(function (_, a) { return Module._thalvorine_high_contrast(a); });
+    return highContrast[attr];
+  }
+
   function drawRow(y) {
     var base = y * COLUMNS, spans = [];
     for (var x = 0; x < COLUMNS;) {
       // A run of one attribute and one kind of cell: text, or one kind of block drawn whole.
       var attr = attrs[base + x], block = BLOCKS[chars[base + x]], end = x + 1;
       while (end < COLUMNS && attrs[base + end] === attr && BLOCKS[chars[base + end]] === block) end++;
-      var span = document.createElement('span');
-      span.className = 'f' + (attr & 15) + ' b' + (attr >> 4) + (block ? ' ' + block : '');
+      var span = document.createElement('span'), drawn = drawnAttr(attr);
+      span.className = 'f' + (drawn & 15) + ' b' + (drawn >> 4) + (block ? ' ' + block : '');
       span.textContent = String.fromCharCode.apply(null, chars.subarray(base + x, base + end));
       spans.push(span);
       x = end;
@@ -71,6 +84,7 @@ var Page = (function () {
   // below them, fit the window. A row is as high as the font's glyphs, so
   // that block characters join.
   function fit() {
+    if (Reading.isReading()) return;  // the console is not shown
     var MIN_SIZE = 6;
     screen.style.fontSize = '100px';
     var probe = document.createElement('span');
@@ -101,7 +115,7 @@ var Page = (function () {
     var at = shown ? c.x + ',' + c.y : null;
     if (at !== blinkingAt) blink(at);
     if (!shown) return;
-    cursor.className = 'cursor f' + (attrs[c.y * COLUMNS + c.x] & 15);
+    cursor.className = 'cursor f' + (drawnAttr(attrs[c.y * COLUMNS + c.x]) & 15);
     cursor.style.left = (c.x * cellWidth) + 'px';
     cursor.style.top = (c.y * rowHeight) + 'px';
     cursor.style.width = cellWidth + 'px';
@@ -144,6 +158,22 @@ var Page = (function () {
     if (wakeUp) wakeUp();
   }
 
+  // Draws the console in high contrast (the game's own mapping of every
+  // attribute) or in its own colours; the choice is kept in the browser.
+  function setHighContrast(on, remember) {
+    contrast = on;
+    contrastToggle.setAttribute('aria-pressed', String(on));
+    if (remember) {
+      try { localStorage.setItem(CONTRAST_KEY, on ? '1' : ''); } catch (e) { /* not kept */ }
+    }
+    for (var y = 0; y < ROWS; y++) drawRow(y);
+    placeCursor();
+  }
+
+  function keptContrast() {
+    try { return localStorage.getItem(CONTRAST_KEY) === '1'; } catch (e) { return false; }
+  }
+
   // Hands a key to the game; true if it was one of the game's keys.
   function press(name) {
     if (!Module.calledRun || page.exitStatus !== null) return false;
@@ -154,13 +184,33 @@ var Page = (function () {
     return codes > 0;
   }
 
+  // Hands a key to the game and wakes it; true if it was one of the game's keys.
+  function hand(name) {
+    unlockAudio();
+    if (!press(name)) return false;
+    Reading.heard(name);
+    wake();
+    return true;
+  }
+
   function onKey(event) {
     // Keys with Ctrl, Alt or Meta belong to the browser; AltGr (Ctrl with Alt) types the game's letters.
     if (event.metaKey || event.ctrlKey !== event.altKey || event.isComposing) return;
+    // A button of the page is the browser's to press with Enter or Space.
+    if (event.target instanceof HTMLButtonElement && (event.key === 'Enter' || event.key === ' ')) return;
+    if (hand(event.key)) event.preventDefault();
+  }
+
+  // Chooses a button of the menu waiting, as if moved to it and Enter pressed.
+  function choose(button) {
     unlockAudio();
-    if (!press(event.key)) return;
-    event.preventDefault();
-    wake();
+    if (Module.calledRun && page.exitStatus === null && Module._thalvorine_choose(button)) wake();
+  }
+
+  // The page shows the text or the console: as text, the game's pauses pass at once.
+  function viewChanged(reading) {
+    if (Module.calledRun) Module._thalvorine_set_reading(reading ? 1 : 0);
+    fit();
   }
 
   // Sound is allowed from the first key on.
@@ -271,6 +321,7 @@ var Page = (function () {
     ended.hidden = false;
     endedText.textContent = text;
     placeCursor();
+    Reading.ended(text);
   }
 
   page.ended = function (status) {
@@ -284,7 +335,8 @@ var Page = (function () {
     for (var i = 0, start = 0; i < spans.length; start += spans[i].textContent.length, i++)
       if (x < start + spans[i].textContent.length) {
         var style = getComputedStyle(spans[i]);
-        return {ch: spans[i].textContent[x - start], attr: attrs[y * COLUMNS + x],
+        var attr = attrs[y * COLUMNS + x];
+        return {ch: spans[i].textContent[x - start], attr: attr, shownAttr: drawnAttr(attr),
                 color: style.color, background: style.backgroundColor};
       }
     return null;
@@ -310,6 +362,7 @@ var Page = (function () {
     world: function () { return page.world; },
     palette: function () { return PALETTE.slice(); },
     firstLetter: function () { return page.firstLetter; },
+    storyText: function () { return document.getElementById('story').innerText; },
   };
 
   addStyle();
@@ -322,13 +375,16 @@ var Page = (function () {
   }
   cursor.className = 'cursor';
   screen.appendChild(cursor);
-  fit();
+  Reading.start({hand: hand, choose: choose, viewChanged: viewChanged});
   window.addEventListener('resize', fit);
   document.addEventListener('keydown', onKey);
+  contrastToggle.addEventListener('click', function () { setHighContrast(!contrast, true); });
+  if (keptContrast()) setHighContrast(true, false);
 
   // ?world=NAME plays the story NAME without asking.
   var query = new URLSearchParams(location.search), world = query.get('world');
   Module['arguments'] = world ? ['--world', world] : [];
+  if (Reading.isReading()) Module['arguments'].push('--reading');
   // For tests: ?speed=N (1 to 1000) shortens every pause N times, yet each still lasts; ?clock=SECONDS starts a
   // recording's clock, which moves only by the game's own pauses.
   var speed = query.get('speed'), clock = query.get('clock');

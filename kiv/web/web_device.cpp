@@ -3,7 +3,9 @@
 
 #include <emscripten.h>
 
+#include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <ctime>
 
 #include "kiv/core/codepage.h"
@@ -23,9 +25,22 @@ void thalvorine_tone(int frequency, int ms, int soundMs);
 void thalvorine_title(const char* utf8);
 // Keeps the progress file in the browser's storage if it has changed.
 void thalvorine_keep_progress();
+// What the game says, in UTF-8: kind 0 a text (its lines), 1 a title, 2 a prompt's label.
+void thalvorine_say(int kind, const char* utf8);
+// A menu waits with these buttons (a line each), moved with Up and Down when `vertical`.
+void thalvorine_say_menu(const char* utf8Buttons, int vertical);
+// The menu's selection is on `button` (from 0) while it waits for a key.
+void thalvorine_say_selected(int button);
 }
 
 namespace kiv {
+namespace {
+
+enum Said { kText = 0, kTitle = 1, kPrompt = 2 };
+
+std::string told(const std::string& line) { return codepage::toUtf8(toldLine(line)); }
+
+}  // namespace
 
 WebDevice::WebDevice(int speedup, std::optional<std::int64_t> clockMs)
     : clockMs_(clockMs),
@@ -39,6 +54,15 @@ int WebDevice::press(std::string_view keyName) {
   const WebKey key = webKey(keyName);
   for (int i = 0; i < key.count; ++i) keys_.push_back(key.codes[i]);
   return key.count;
+}
+
+bool WebDevice::choose(int button) {
+  if (button < 0 || button >= menuButtons_) return false;
+  const char* arrow = menuVertical_ ? (button > menuSelected_ ? "ArrowDown" : "ArrowUp")
+                                    : (button > menuSelected_ ? "ArrowRight" : "ArrowLeft");
+  for (int i = 0; i < std::abs(button - menuSelected_); ++i) press(arrow);
+  press("Enter");
+  return true;
 }
 
 void WebDevice::present(const ScreenBuffer& screen) {
@@ -69,6 +93,11 @@ int WebDevice::readKey() {
 
 void WebDevice::pause(int ms) {
   if (clockMs_ && ms > 0) *clockMs_ += ms;
+  if (quick_) {
+    if (ms > 0) skippedMs_ += pace_.scaled(ms);
+    pace_.restart();
+    return;
+  }
   const auto deadline = pace_.deadline(DeadlinePace::Clock::now(), ms);
   const std::chrono::duration<double, std::milli> left = deadline - DeadlinePace::Clock::now();
   if (left.count() > 0) emscripten_sleep(static_cast<unsigned>(std::ceil(left.count())));
@@ -78,13 +107,56 @@ void WebDevice::sleepMs(int ms) { pause(ms); }
 
 void WebDevice::beep(int frequency, int ms) {
   thalvorine_tone(frequency, ms, pace_.scaled(ms));
+  const bool quick = quick_;
+  quick_ = false;  // a tone lasts: the next one must not sound over it
   pause(ms);
+  quick_ = quick;
 }
 
 std::int64_t WebDevice::calendarSecond() {
-  return clockMs_ ? *clockMs_ / 1000 : pace_.calendarSecond(startSecond_, DeadlinePace::Clock::now() - started_);
+  if (clockMs_) return *clockMs_ / 1000;
+  const auto skipped = std::chrono::milliseconds(skippedMs_);
+  return pace_.calendarSecond(startSecond_, DeadlinePace::Clock::now() - started_ + skipped);
 }
 
 void WebDevice::setTitle(const std::string& title) { thalvorine_title(codepage::toUtf8(title).c_str()); }
+
+void WebDevice::text(const std::string& text) {
+  menuButtons_ = 0;
+  std::string lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    lines += told(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    lines += '\n';
+    start = end + 1;
+  }
+  thalvorine_say(kText, lines.c_str());
+}
+
+void WebDevice::title(const std::string& title) {
+  menuButtons_ = 0;
+  thalvorine_say(kTitle, told(title).c_str());
+}
+
+void WebDevice::menu(const std::vector<std::string>& buttons, bool vertical) {
+  menuButtons_ = static_cast<int>(buttons.size());
+  menuSelected_ = 0;
+  menuVertical_ = vertical;
+  std::string lines;
+  for (const std::string& name : buttons) lines += (lines.empty() ? "" : "\n") + told(name);
+  thalvorine_say_menu(lines.c_str(), vertical ? 1 : 0);
+}
+
+void WebDevice::selected(int button) {
+  if (button < 0 || button >= menuButtons_) return;
+  menuSelected_ = button;
+  thalvorine_say_selected(button);
+}
+
+void WebDevice::prompt(const std::string& label) {
+  menuButtons_ = 0;
+  thalvorine_say(kPrompt, told(label).c_str());
+}
 
 }  // namespace kiv

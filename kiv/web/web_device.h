@@ -1,6 +1,7 @@
 // The console in a web page: the game's window drawn into the page, keys
 // from the page's keyboard, pauses that leave the page running, and the
-// beeps as tones. Built for the browser only (Emscripten with ASYNCIFY).
+// beeps as tones, and what the game says handed to the page as text. Built
+// for the browser only (Emscripten with ASYNCIFY).
 #pragma once
 
 #include <cstdint>
@@ -12,10 +13,11 @@
 
 #include "kiv/core/deadline_pace.h"
 #include "kiv/core/device.h"
+#include "kiv/core/text_rendition.h"
 
 namespace kiv {
 
-class WebDevice : public Device {
+class WebDevice : public Device, public TextRendition {
  public:
   // The rows of the buffer the page shows, from the window's top.
   static constexpr int kVisibleRows = 25;
@@ -34,6 +36,14 @@ class WebDevice : public Device {
   // (KeyboardEvent.key). Returns how many key codes it became: 0 for a key
   // the game has no code for, which the page then leaves to the browser.
   int press(std::string_view keyName);
+  // Chooses button `button` (from 0) of the menu waiting for a key: the
+  // arrows to it from the selected one, then Enter. False when no menu
+  // waits or it has no such button.
+  bool choose(int button);
+  // While `quick`, the game's pauses pass at once (the page shows its text,
+  // not its typing); its tones still last, and the calendar moves on as if
+  // the pauses had been waited for.
+  void setQuick(bool quick) { quick_ = quick; }
   // How many key codes the game has read so far.
   int keysRead() const { return keysRead_; }
 
@@ -47,6 +57,14 @@ class WebDevice : public Device {
   void setTitle(const std::string& title) override;
   void setCursorVisible(bool visible) override { cursorVisible_ = visible; }
 
+  // Each handed to the page as UTF-8: a text as its lines (each told without
+  // its blanks around it), a menu as its buttons a line each.
+  void text(const std::string& text) override;
+  void title(const std::string& title) override;
+  void menu(const std::vector<std::string>& buttons, bool vertical) override;
+  void selected(int button) override;
+  void prompt(const std::string& label) override;
+
  private:
   // Pauses to the deadline chain: `ms`, sped up, from the previous deadline.
   void pause(int ms);
@@ -57,6 +75,11 @@ class WebDevice : public Device {
   DeadlinePace::Clock::time_point started_;
   std::deque<int> keys_;
   int keysRead_ = 0;
+  bool quick_ = false;
+  std::int64_t skippedMs_ = 0;  // the pauses passed at once
+  int menuButtons_ = 0;         // the menu waiting for a key: its buttons (0: none),
+  int menuSelected_ = 0;        // the one selected,
+  bool menuVertical_ = false;   // and its arrows
   bool cursorVisible_ = true;
   std::vector<std::uint16_t> chars_;  // the window's characters, row by row
   std::vector<std::uint8_t> attrs_;   // and their attributes

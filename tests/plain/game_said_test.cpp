@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "game/title_box.h"
+#include "game/world_choice.h"
 #include "kiv/core/kiv_engine.h"
 #include "kiv/plain/plain_text.h"
 #include "kiv/virtual/virtual_device.h"
@@ -21,6 +22,19 @@ TEST(GameSaid, ATitleBoxIsItsTitleAndATypedTextIsSaidOnceWholeThoughAKeyCutItSho
   kiv::yaz("uzun bir metin", true, 10, 0, "   ", 75);
   kiv::setTextRendition(nullptr);
   EXPECT_EQ(out.str(), "ODA\n\nuzun bir metin\n");
+}
+
+TEST(GameSaid, TheStoryChoiceSaysItsTitleAndQuestionBeforeTheStories) {
+  kiv::VirtualDevice device;
+  kiv::attach(device);
+  std::ostringstream out;
+  kiv::plain::PlainText text(out);
+  kiv::setTextRendition(&text);
+  device.type(kiv::key::kEnter);
+  EXPECT_EQ(chooseWorld({"Deniz Feneri", "Kurallar Evi"}), 0);
+  kiv::setTextRendition(nullptr);
+  EXPECT_EQ(out.str(),
+            "Thalvorine\n\nHangi hik\xC3\xA2yeyi oynamak istersin?\n\n* 1. Deniz Feneri\n  2. Kurallar Evi\n");
 }
 
 }  // namespace

@@ -4,7 +4,8 @@ file://, or a web server), types on its keyboard and reads it through the
 page's test API (window.thalvorine). Each shipped story's play-through is
 typed through the page, and every screen the game waits on must be the one
 the headless replay shows at that point. A page holding a test world beside
-the shipped ones offers the story choice.
+the shipped ones offers the story choice. On a phone the page reads the game
+as text, played through its text field and taps.
 
 Usage: page_test.py PAGE REPLAY WORLD TWO_WORLD_PAGE [unittest arguments]
 """
@@ -52,6 +53,13 @@ SHOWING = """const [text, done] = arguments;
 (function poll() {
   const t = window.thalvorine;
   if (t && t.screenText().includes(text)) done(t.screenText()); else setTimeout(poll, 1);
+})();"""
+
+# Resolves with the text the page's live region holds once it holds `arguments[0]`.
+SAID = """const [text, done] = arguments;
+(function poll() {
+  const t = window.thalvorine;
+  if (t && t.storyText().includes(text)) done(t.storyText()); else setTimeout(poll, 5);
 })();"""
 
 
@@ -154,6 +162,12 @@ class Browser(unittest.TestCase):
     def at(self, x, y, text):
         row = self.page("screenText()").split("\n")[y].ljust(80)
         self.assertEqual(row[x:x + len(text)], text, "row %d: %r" % (y, row))
+
+    def assert_drawn(self, x, y, colours):
+        """The cell is drawn in these text and background colours."""
+        cell = self.page("cell(arguments[0], arguments[1])", x, y)
+        shown = ["#%02x%02x%02x" % tuple(map(int, re.findall(r"\d+", css)[:3])) for css in (cell["color"], cell["background"])]
+        self.assertEqual(shown, colours, "cell %d,%d" % (x, y))
 
     def assert_colour(self, x, y, attr):
         """The cell has `attr`, drawn in that attribute's colours of the page's console palette."""
@@ -411,6 +425,115 @@ class Stories(Browser):
         self.open(url="file://" + TWO_WORLD_PAGE, world="nowhere")
         self.press()
         self.at(24, 6, "Hangi hikâyeyi oynamak istersin?")
+
+
+class ReadingView(Browser):
+    """The game as text: on a phone, played through the text field and taps; the views and colours toggled."""
+
+    def setUp(self):
+        self.cdp("Storage.clearDataForOrigin", storageTypes="all", origin="file://")
+
+    def phone(self):
+        self.cdp("Emulation.setDeviceMetricsOverride", ("Emulation.clearDeviceMetricsOverride", {}), width=390,
+                 height=844, deviceScaleFactor=3, mobile=True)
+        self.cdp("Emulation.setTouchEmulationEnabled", ("Emulation.setTouchEmulationEnabled", {"enabled": False}),
+                 enabled=True, maxTouchPoints=5)
+
+    def tap(self, selector, text=None):
+        """A finger's tap on the last element matching `selector` (and holding `text`)."""
+        x, y = self.driver.execute_script("""const [selector, text] = arguments;
+            const all = [...document.querySelectorAll(selector)].filter(e => text === null || e.textContent === text);
+            const box = all.pop().getBoundingClientRect();
+            return [box.x + box.width / 2, box.y + box.height / 2];""", selector, text)
+        self.cdp("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+        self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def said(self, text):
+        return self.driver.execute_async_script(SAID, text)
+
+    def compose(self, letters):
+        """Types `letters` into the text field as a phone's keyboard composes them: composition events, the
+        field's value growing letter by letter; the game has none of them until the composition ends."""
+        keys = self.page("keysRead()")
+        self.driver.execute_script("""const field = document.getElementById('word');
+            field.dispatchEvent(new CompositionEvent('compositionstart', {data: ''}));
+            for (const letter of arguments[0]) {
+              field.value += letter;
+              field.dispatchEvent(new InputEvent('input', {data: letter, inputType: 'insertCompositionText',
+                                                           isComposing: true}));
+            }""", letters)
+        self.assertIsNone(self.wait_for("return thalvorine.keysRead() > %d" % keys, 0.5))
+        self.driver.execute_script("""document.getElementById('word').dispatchEvent(
+            new CompositionEvent('compositionend', {data: arguments[0]}));""", letters)
+
+    def test_a_a_phone_reads_the_opening_and_a_room_and_plays_them_by_its_keyboard_and_taps(self):
+        self.phone()
+        self.open()
+        self.assertEqual(self.driver.execute_script("""const s = document.getElementById('screen');
+            const story = document.getElementById('story'), field = document.getElementById('word');
+            return [getComputedStyle(s).display, s.getAttribute('aria-hidden'), story.getAttribute('role'),
+                    story.getAttribute('aria-live'), document.querySelector('label[for=word]') !== null,
+                    ['autocorrect', 'autocapitalize', 'spellcheck'].map(a => field.getAttribute(a))];"""),
+            ["none", "true", "log", "polite", True, ["off", "off", "false"]])
+        story = self.said("Hazırsan HAZIRIM yaz ve Enter'a bas.\n\nKomut :")
+        self.assertEqual(story.count("Thalvorine'e hoş geldin."), 1)  # each text once
+        self.assertGreaterEqual(self.driver.execute_script(
+            "return parseFloat(getComputedStyle(document.querySelector('#story p')).fontSize)"), 16)
+        field = self.driver.find_element("id", "word")
+        self.assertEqual(self.driver.find_element("id", "word-label").text, "Komut :")
+        field.send_keys("haz")
+        self.compose("ır")  # Turkish letters through the phone's composition
+        field.send_keys("ım")
+        self.driver.execute_async_script(SHOWING, "hazırım")  # the game has the word as typed
+        field.send_keys(Keys.ENTER)
+        self.assertIn("Komut : hazırım", self.said("Seçili: Uyan"))
+        self.tap("#screen-keys button", "↓")
+        self.said("Seçili: Yardım")
+        self.tap(".menu button", "Uyan")
+        story = self.said("Devam etmek için bir tuşa bas.")
+        self.assertIn("Uyan\nYardım\nÇıkış\n\nSeçili: Uyan\n\nSeçili: Yardım\n\nSeçili: Uyan\n\n"  # up, and chosen
+                      "Fırtınadan Sonra", story)
+        self.tap("#screen-keys button", "Enter")
+        self.said("Bekçi Odası")
+        field.send_keys("salter", Keys.ENTER)
+        self.said("Seçili: Yukarı it")
+        self.assertIn("Komut : salter\n\nBekçi Odası\nSALTER\n", self.page("storyText()"))  # the room's box, then its
+        self.tap(".menu button", "Geri")
+        self.assertTrue(self.wait_for("return thalvorine.storyText().endsWith('Komut :')"), self.page("storyText()"))
+        self.assertEqual(self.driver.execute_script("""return [...document.querySelectorAll('.menu')].pop()
+            .querySelector('.chosen:disabled').textContent"""), "Geri")
+        self.tap("#screen-keys button", "Esc")
+        self.said("Seçili: Evet")
+        self.tap(".menu button", "Evet")
+        self.assertTrue(self.wait_for("return thalvorine.exitStatus() === 1"))
+        self.said("Oyun bitti.")
+        self.assertIn("<RunningTime>1</RunningTime>", self.page("progressFile()"))
+
+    def test_b_a_wide_screen_keeps_the_console_yet_reads_the_game_to_a_screen_reader(self):
+        self.open()
+        self.said("Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.assertEqual(self.driver.execute_script("""return [document.body.className,
+            getComputedStyle(document.getElementById('screen')).display,
+            document.getElementById('reading').getBoundingClientRect().width];"""), ["", "block", 1])
+        self.driver.find_element("id", "view-toggle").click()
+        self.open()  # the view chosen is remembered
+        self.assertEqual(self.driver.execute_script("return document.body.className"), "reading")
+        self.driver.find_element("id", "view-toggle").click()
+        self.assertEqual(self.driver.execute_script("return document.body.className"), "")
+
+    def test_c_high_contrast_draws_the_mapped_colours_and_is_remembered(self):
+        dark_green, bright_green, yellow, black = "#008000", "#00ff00", "#ffff00", "#000000"
+        self.open()
+        self.press(*" HAZIRIM", "Enter")
+        self.assert_drawn(61, 6, [dark_green, black])  # the selected button: dark green on black, 4.0:1
+        self.driver.find_element("id", "contrast-toggle").click()
+        self.assert_drawn(61, 6, [bright_green, black])
+        self.assert_drawn(61, 10, [yellow, black])  # readable already: as it was
+        self.open()
+        self.press()
+        self.assert_drawn(61, 6, [bright_green, black])
+        self.driver.find_element("id", "contrast-toggle").click()
+        self.assert_drawn(61, 6, [dark_green, black])
 
 
 if __name__ == "__main__":
