@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #if defined(FUZZ_ROOM)
   setting.folder.write("rooms/1.room", bytes);
   oda[1].initialize("rooms/", 1);
-  for (int slot = 0; slot < 10; ++slot) {
-    if (oda[1].getContents(slot) < 0 || oda[1].getContents(slot) >= kTableSize) __builtin_trap();
-    if (oda[1].getContentsWhileDark(slot) < 0 || oda[1].getContentsWhileDark(slot) >= kTableSize) __builtin_trap();
+  for (int slot = 0; slot < kContentSlots; ++slot) {
+    for (const ObjectCode code : {oda[1].getContents(slot), oda[1].getContentsWhileDark(slot)})
+      if (indexOf(code) < 0 || indexOf(code) >= kTableSize) __builtin_trap();
   }
   oda[1].title_page();
 #elif defined(FUZZ_OBJECT)
