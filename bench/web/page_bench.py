@@ -60,7 +60,7 @@ def idle_cpu(driver, game):
     """Main-thread time per IDLE_SECONDS waiting at the main menu, then at the first room's command prompt."""
     driver.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": "file://", "storageTypes": "all"})
     driver.execute_cdp_cmd("Performance.enable", {})
-    driver.get("file://" + game + "?speed=50")
+    driver.get("file://" + game + "?world=lighthouse&speed=50")
     sent = 0
     def press(*keys):
         nonlocal sent
@@ -83,7 +83,7 @@ def main():
     try:
         letters = []
         for _ in range(LOADS):
-            driver.get("file://" + game)
+            driver.get("file://" + game + "?world=lighthouse")
             first = wait_for(driver, "return window.thalvorine && thalvorine.firstLetter()")
             if first:
                 letters.append(first)
