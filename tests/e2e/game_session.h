@@ -81,4 +81,14 @@ inline void escThen(PtyTerminal& term, const std::string& then) {
 // Waits for the game's end; true if it exited with `code`.
 inline bool exitedWith(PtyTerminal& term, int code) { return term.waitExit(kPatience) == W_EXITCODE(code, 0); }
 
+// Says Yes to the exit question from the main menu: the game must end with status 1.
+inline void quitFromTheMainMenu(PtyTerminal& term) {
+  escThen(term, "\r");
+  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+}
+
 }  // namespace e2e
+
+// Waits until the condition holds on `term`, else fails the test showing its screen.
+#define ASSERT_SEEN(term, ...) \
+  ASSERT_TRUE((term).waitUntil([&] { return __VA_ARGS__; }, e2e::kPatience)) << (term).screenText()

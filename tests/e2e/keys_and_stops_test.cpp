@@ -9,17 +9,17 @@ namespace {
 TEST(Keys, AltEnterIsNoKeyAndTheGameGoesOn) {
   GameSession game;
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
   term.send("\x1b\r");  // one chord, as many terminals send Alt+Enter
   EXPECT_FALSE(term.waitExit(500ms).has_value()) << "Alt+Enter answered the exit question";
   term.send("\x1b[B");
-  EXPECT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 10); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 10));
 }
 
 TEST(Keys, EscTypedAheadDuringTheMelodyIsEscAndTheNextKeyFollowsIt) {
   GameSession game({.speedup = 1});  // the melody at its real pace lasts 1.5 s
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return term.shows("Thalvorine"); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, term.shows("Thalvorine"));
   escThen(term, " ");  // Esc: the exit question; Space: its first button, Yes
   EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
 }
@@ -27,7 +27,7 @@ TEST(Keys, EscTypedAheadDuringTheMelodyIsEscAndTheNextKeyFollowsIt) {
 TEST(Stops, CtrlZGivesTheTerminalBackAndTakesItAgainOnContinuing) {
   GameSession game;
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
   const std::size_t before = term.output().size();
   term.send("\x1a");
   // No shell here could continue it (its process group is orphaned), so it goes on at once.
@@ -36,32 +36,28 @@ TEST(Stops, CtrlZGivesTheTerminalBackAndTakesItAgainOnContinuing) {
     return left != std::string::npos && term.output().find("\x1b[?1049h", left) != std::string::npos;
   };
   ASSERT_TRUE(term.waitUntil(leftAndBack, kPatience)) << "the terminal was not given back while stopped";
-  EXPECT_TRUE(term.waitUntil([&] { return term.alternateScreen() && mainMenuAt(term, 6); }, kPatience))
-      << term.screenText();
-  escThen(term, "\r");
-  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+  ASSERT_SEEN(term, term.alternateScreen() && mainMenuAt(term, 6));
+  quitFromTheMainMenu(term);
 }
 
 TEST(Stops, AGameStoppedFromOutsideIsDrawnAgainOverTheShellsLines) {
   GameSession game;
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
   ASSERT_EQ(::kill(term.pid(), SIGSTOP), 0);
   term.show("\x1b[H\x1b[2J[1]+  Stopped  thalvorine\r\n$ fg\r\n");  // what a shell writes meanwhile
   ASSERT_TRUE(term.shows("$ fg"));
   ASSERT_EQ(::kill(term.pid(), SIGCONT), 0);
-  EXPECT_TRUE(term.waitUntil([&] { return !term.shows("$ fg") && mainMenuAt(term, 6); }, kPatience))
-      << term.screenText();
+  ASSERT_SEEN(term, !term.shows("$ fg") && mainMenuAt(term, 6));
 }
 
 TEST(Saving, AFileSizeLimitFailsTheSaveAndTheGameGoesOn) {
   GameSession game({.fileSizeLimit = 0});
   PtyTerminal& term = *game.terminal;
-  EXPECT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
   EXPECT_NE(game.folder.read("game.dat").find("<RunningTime>1</RunningTime>"), std::string::npos)
       << game.folder.read("game.dat");
-  escThen(term, "\r");
-  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+  quitFromTheMainMenu(term);
 }
 
 }  // namespace

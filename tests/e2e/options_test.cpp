@@ -1,6 +1,7 @@
 // The programs' command lines, and a recording of the game: made only when
 // the game starts, and never left broken without a word.
 #include <fcntl.h>
+#include <gmock/gmock.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -12,6 +13,8 @@
 
 namespace e2e {
 namespace {
+
+using testing::HasSubstr;
 
 struct CommandLine {
   const char* name;
@@ -61,36 +64,31 @@ const char* const kGame = THALVORINE_BINARY;
 const char* const kReplay = THALVORINE_REPLAY_BINARY;
 const char* const kWorld = THALVORINE_WORLD_BINARY;
 
-INSTANTIATE_TEST_SUITE_P(
-    Programs, CommandLines,
-    ::testing::Values(
-        CommandLine{
-            "Help", kGame, {"--help"}, 0, "usage: thalvorine [--plain [--bell]] [--high-contrast] [--silent]", ""},
-        CommandLine{
-            "PlainInputEnded", kGame, {"--plain"}, 3, "There are some problems", "thalvorine: the input ended before"},
-        CommandLine{"HelpAfterAnOption", kGame, {"--silent", "--help"}, 0, "usage: thalvorine ", ""},
-        CommandLine{"Version", kGame, {"--version"}, 0, "thalvorine (Thalvorine) 0.", ""},
-        CommandLine{"Unknown", kGame, {"--bogus"}, 2, "", "thalvorine: unknown option --bogus\nusage: thalvorine "},
-        CommandLine{"Stray", kGame, {"bogus"}, 2, "", "thalvorine: unexpected argument bogus\nusage: "},
-        CommandLine{"RecordWithoutFile", kGame, {"--silent", "--record"}, 2, "", "thalvorine: --record needs"},
-        CommandLine{"RecordEmpty", kGame, {"--record="}, 2, "", "thalvorine: --record needs"},
-        CommandLine{
-            "ChooseFromNothing", kGame, {"--choose-world"}, 2, "", "thalvorine: --choose-world needs the world"},
-        CommandLine{"ChooseOffATerminal", kGame, {"--choose-world", "a"}, 3, "", "thalvorine: the input ended"},
-        CommandLine{
-            "ListAWorldWithoutTitle", kGame, {"--list-worlds", "/none/tales/"}, 0, "tales            tales\n", ""},
-        CommandLine{"ReplayHelp", kReplay, {"--help"}, 0, "usage: thalvorine-replay ", ""},
-        CommandLine{"ReplayUnknown",
-                    kReplay,
-                    {"--bogus", "x.rec"},
-                    2,
-                    "",
-                    "thalvorine-replay: unknown option --bogus\nusage: thalvorine-replay "},
-        CommandLine{"ReplayNothing", kReplay, {}, 2, "", "thalvorine-replay: which recording?\nusage: "},
-        CommandLine{"WorldVersion", kWorld, {"--version"}, 0, "thalvorine-world (Thalvorine) 0.", ""},
-        CommandLine{"WorldHelp", kWorld, {"--help"}, 0, "usage: thalvorine-world new ", ""},
-        CommandLine{"WorldUnknown", kWorld, {"renew", "x"}, 2, "", "thalvorine-world: unknown command renew\nusage: "}),
-    [](const auto& info) { return std::string(info.param.name); });
+const CommandLine kCommandLines[] = {
+    {"Help", kGame, {"--help"}, 0, "usage: thalvorine [--plain [--bell]] [--high-contrast] [--silent]", ""},
+    {"PlainInputEnded", kGame, {"--plain"}, 3, "There are some problems", "thalvorine: the input ended before"},
+    {"HelpAfterAnOption", kGame, {"--silent", "--help"}, 0, "usage: thalvorine ", ""},
+    {"Version", kGame, {"--version"}, 0, "thalvorine (Thalvorine) 0.", ""},
+    {"Unknown", kGame, {"--bogus"}, 2, "", "thalvorine: unknown option --bogus\nusage: thalvorine "},
+    {"Stray", kGame, {"bogus"}, 2, "", "thalvorine: unexpected argument bogus\nusage: "},
+    {"RecordWithoutFile", kGame, {"--silent", "--record"}, 2, "", "thalvorine: --record needs"},
+    {"RecordEmpty", kGame, {"--record="}, 2, "", "thalvorine: --record needs"},
+    {"ChooseFromNothing", kGame, {"--choose-world"}, 2, "", "thalvorine: --choose-world needs the world"},
+    {"ChooseOffATerminal", kGame, {"--choose-world", "a"}, 3, "", "thalvorine: the input ended"},
+    {"ListAWorldWithoutTitle", kGame, {"--list-worlds", "/none/tales/"}, 0, "tales            tales\n", ""},
+    {"ReplayHelp", kReplay, {"--help"}, 0, "usage: thalvorine-replay ", ""},
+    {"ReplayUnknown",
+     kReplay,
+     {"--bogus", "x.rec"},
+     2,
+     "",
+     "thalvorine-replay: unknown option --bogus\nusage: thalvorine-replay "},
+    {"ReplayNothing", kReplay, {}, 2, "", "thalvorine-replay: which recording?\nusage: "},
+    {"WorldVersion", kWorld, {"--version"}, 0, "thalvorine-world (Thalvorine) 0.", ""},
+    {"WorldHelp", kWorld, {"--help"}, 0, "usage: thalvorine-world new ", ""},
+    {"WorldUnknown", kWorld, {"renew", "x"}, 2, "", "thalvorine-world: unknown command renew\nusage: "}};
+INSTANTIATE_TEST_SUITE_P(Programs, CommandLines, ::testing::ValuesIn(kCommandLines),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoryChoice, OnATerminalShowsTheTitlesAndEndsWithTheChosenOnesStatus) {
   TempFolder worlds;
@@ -102,11 +100,10 @@ TEST(StoryChoice, OnATerminalShowsTheTitlesAndEndsWithTheChosenOnesStatus) {
       {.runningTime = -1,
        .arguments = {"--choose-world", (worlds.path() / "deniz").string(), (worlds.path() / "sehir").string()}});
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return term.shows("Şehir") && term.cell(35, 9).look == kSelected; }, kPatience))
-      << term.screenText();
+  ASSERT_SEEN(term, term.shows("Şehir") && term.cell(35, 9).look == kSelected);
   EXPECT_EQ(term.rowText(9), std::string(34, ' ') + "Deniz Feneri");
   term.send("\x1b[B");
-  ASSERT_TRUE(term.waitUntil([&] { return term.cell(35, 12).look == kSelected; }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, term.cell(35, 12).look == kSelected);
   EXPECT_EQ(term.cell(35, 9).look, kUnselected);
   term.send("\r");
   EXPECT_TRUE(exitedWith(term, 11));
@@ -115,16 +112,15 @@ TEST(StoryChoice, OnATerminalShowsTheTitlesAndEndsWithTheChosenOnesStatus) {
 
 // Ends the game at the main menu through the exit question.
 void leave(PtyTerminal& term) {
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
-  escThen(term, "\r");
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
+  quitFromTheMainMenu(term);
 }
 
 TEST(HighContrast, DrawsTheSelectedButtonLightGreenWhereDarkGreenIsTooDim) {
   GameSession game({.arguments = {"--high-contrast"}});
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, Look{10, 0}); }, kPatience)) << term.screenText();
-  escThen(term, "\r");
-  EXPECT_TRUE(exitedWith(term, 1));
+  ASSERT_SEEN(term, mainMenuAt(term, 6, Look{10, 0}));
+  quitFromTheMainMenu(term);
 }
 
 TEST(Recording, IsNotMadeWhenTheTerminalIsRefused) {
@@ -136,35 +132,29 @@ TEST(Recording, IsNotMadeWhenTheTerminalIsRefused) {
 TEST(Recording, JoinedToItsOptionRecordsTheGame) {
   GameSession game({.arguments = {"--record=bug.rec"}});
   leave(*game.terminal);
-  EXPECT_TRUE(exitedWith(*game.terminal, 1));
-  const std::string recorded = game.folder.read("bug.rec");
-  EXPECT_NE(recorded.find(" key Esc\n"), std::string::npos) << recorded;
+  EXPECT_THAT(game.folder.read("bug.rec"), HasSubstr(" key Esc\n"));
 }
 
 TEST(Recording, ThatCannotBeWrittenIsSaidAfterTheGame) {
   GameSession game({.arguments = {"--record", "/dev/full"}});
-  leave(*game.terminal);
-  EXPECT_TRUE(exitedWith(*game.terminal, 1)) << "the game's own status";
-  EXPECT_NE(game.terminal->output().find("thalvorine: the recording /dev/full could not be written: No space left"),
-            std::string::npos)
-      << game.terminal->output();
+  leave(*game.terminal);  // with the game's own status
+  EXPECT_THAT(game.terminal->output(),
+              HasSubstr("thalvorine: the recording /dev/full could not be written: No space left"));
 }
 
 TEST(Recording, CutShortByAFullDiskKeepsItsWholeLines) {
   constexpr rlim_t kLimit = 400;  // the start and a dozen keys
   GameSession game({.arguments = {"--record", "bug.rec"}, .fileSizeLimit = kLimit});
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
   for (int i = 0; i < 30; ++i) term.send("\x1b[B\x1b[A");
   leave(term);
-  EXPECT_TRUE(exitedWith(term, 1));
   const std::string recorded = game.folder.read("bug.rec");
   ASSERT_GT(recorded.size(), 200u) << "the start of the game is kept";
   EXPECT_LT(recorded.size(), kLimit);
   EXPECT_EQ(recorded.back(), '\n') << "ends mid-line: " << recorded.substr(recorded.rfind('\n'));
-  EXPECT_NE(term.output().find("thalvorine: the recording bug.rec could not be written in full (File too large)"),
-            std::string::npos)
-      << term.output();
+  EXPECT_THAT(term.output(),
+              HasSubstr("thalvorine: the recording bug.rec could not be written in full (File too large)"));
 }
 
 }  // namespace

@@ -63,9 +63,6 @@ PtyTerminal::PtyTerminal(const std::function<int()>& body, const Options& option
   ::_exit(body());
 }
 
-PtyTerminal::PtyTerminal(const std::string& program, const Options& options)
-    : PtyTerminal([&] { return ::execl(program.c_str(), program.c_str(), nullptr) == 0 ? 0 : 127; }, options) {}
-
 PtyTerminal::~PtyTerminal() {
   if (pid_ > 0 && !status_) {
     ::kill(pid_, SIGKILL);

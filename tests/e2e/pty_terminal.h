@@ -40,8 +40,6 @@ class PtyTerminal {
   // Runs `body` in a child process whose standard input, output and error
   // are the new pseudo-terminal; its result is the child's exit status.
   PtyTerminal(const std::function<int()>& body, const Options& options);
-  // Starts `program` (a path) on a new pseudo-terminal.
-  PtyTerminal(const std::string& program, const Options& options);
   // Kills the program if it still runs.
   ~PtyTerminal();
   PtyTerminal(const PtyTerminal&) = delete;

@@ -31,9 +31,7 @@ TEST_P(Terminals, ShowTheBannerReadablyAndTheSelectedButtonStandingOut) {
   GameSession game({t.term});
   PtyTerminal& term = *game.terminal;
 
-  ASSERT_TRUE(
-      term.waitUntil([&] { return term.rowText(8) == kBannerEdge && term.rowText(11) == kBannerTitle; }, kPatience))
-      << term.screenText();
+  ASSERT_SEEN(term, term.rowText(8) == kBannerEdge && term.rowText(11) == kBannerTitle);
   // The screen's colours from the palette, the text never in its background's.
   // Without colours, plain text.
   const Look screen = term.cell(30, 8).look;
@@ -42,18 +40,16 @@ TEST_P(Terminals, ShowTheBannerReadablyAndTheSelectedButtonStandingOut) {
       << screen.foreground << " on " << screen.background;
   EXPECT_EQ(term.cell(0, 0).look.background, screen.background) << "the screen's colour fills it";
 
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, t.selected, t.other); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6, t.selected, t.other));
   // An arrow in its CSI form moves the selection (it is no Esc); an unknown
   // sequence is no key, and the SS3 form moves the selection back.
   term.send("\x1b[B");
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 10, t.selected, t.other); }, kPatience))
-      << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 10, t.selected, t.other));
   term.send("\x1b[24~\x1bOA");
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6, t.selected, t.other); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6, t.selected, t.other));
   EXPECT_EQ(term.title(), t.title);
 
-  escThen(term, "\r");  // Yes to the exit question
-  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+  quitFromTheMainMenu(term);
   EXPECT_LT(term.output().size(), 8000u) << "about 2 KB: only what changes is sent, never the whole screen again";
 }
 
@@ -89,15 +85,14 @@ TEST_P(Locales, ShowTheLettersOrTheirStandInsReadTypedOnesAndSayHowToSeeThemWher
   GameSession game({.runningTime = 0, .locale = l.locale});
   PtyTerminal& term = *game.terminal;
   const std::string banner = l.standIns ? withStandIns(kBannerTitle) : kBannerTitle;
-  ASSERT_TRUE(term.waitUntil([&] { return term.rowText(11) == banner; }, kPatience)) << term.screenText();
-  ASSERT_TRUE(term.waitUntil([&] { return term.cursorVisible() && term.shows(":"); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, term.rowText(11) == banner);
+  ASSERT_SEEN(term, term.cursorVisible() && term.shows(":"));
   term.send(l.typed);
   const auto echoed = [&] { return l.raw ? term.output().find(l.echoed) != std::string::npos : term.shows(l.echoed); };
   ASSERT_TRUE(term.waitUntil(echoed, kPatience)) << term.screenText();
   term.send("\x7f\b\x7f\r");  // both forms of Backspace; an empty watch word leads to the main menu
-  ASSERT_TRUE(term.waitUntil([&] { return mainMenuAt(term, 6); }, kPatience)) << term.screenText();
-  escThen(term, "\r");
-  EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
+  ASSERT_SEEN(term, mainMenuAt(term, 6));
+  quitFromTheMainMenu(term);
   EXPECT_EQ(term.shows("play in a UTF-8 locale"), l.warned) << term.screenText();
 }
 

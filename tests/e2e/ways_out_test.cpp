@@ -25,8 +25,7 @@ TEST_P(WaysOut, RestoreTheTerminal) {
   const WayOut& way = GetParam();
   GameSession game({.speedup = way.inMelody ? 1 : 40});  // the melody at its real pace lasts 1.5 s
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return way.inMelody ? term.shows("Thalvorine") : mainMenuAt(term, 6); }, kPatience))
-      << term.screenText();
+  ASSERT_SEEN(term, way.inMelody ? term.shows("Thalvorine") : mainMenuAt(term, 6));
   if (way.signal != 0) {
     ASSERT_EQ(::kill(term.pid(), way.signal), 0);
   }
@@ -87,9 +86,9 @@ int timesShown(const PtyTerminal& term, const std::string& utf8) {
 TEST(PlainPlay, OnTheDumbTerminalTheGameIsLinesAndMenusAreNumbered) {
   GameSession game({.term = "dumb"});
   PtyTerminal& term = *game.terminal;
-  ASSERT_TRUE(term.waitUntil([&] { return term.shows("  3."); }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, term.shows("  3."));
   term.send("3\r");  // the main menu's third button: the exit question, two buttons
-  ASSERT_TRUE(term.waitUntil([&] { return timesShown(term, "* 1.") == 2; }, kPatience)) << term.screenText();
+  ASSERT_SEEN(term, timesShown(term, "* 1.") == 2);
   term.send("\r");
   EXPECT_TRUE(exitedWith(term, 1)) << term.screenText();
   EXPECT_EQ(term.output().find('\x1b'), std::string::npos) << "a control sequence: " << term.output();

@@ -48,19 +48,15 @@ SETTLED = """const [want, done] = arguments;
   const t = window.thalvorine;
   if (t && t.keysRead() >= want && (t.waitingForKey() || t.exitStatus() !== null)) done(); else setTimeout(poll, 2);
 })();"""
-# Resolves with the screen's text once it holds `arguments[0]`.
-SHOWING = """const [text, done] = arguments;
+# Resolves with the text the page's test API call `%s` gives once it holds `arguments[0]`.
+HOLDING = """const [text, done] = arguments;
 (function poll() {
   const t = window.thalvorine;
-  if (t && t.screenText().includes(text)) done(t.screenText()); else setTimeout(poll, 1);
+  if (t && t.%s().includes(text)) done(t.%s()); else setTimeout(poll, 1);
 })();"""
-
-# Resolves with the text the page's live region holds once it holds `arguments[0]`.
-SAID = """const [text, done] = arguments;
-(function poll() {
-  const t = window.thalvorine;
-  if (t && t.storyText().includes(text)) done(t.storyText()); else setTimeout(poll, 5);
-})();"""
+SHOWING = HOLDING % ("screenText", "screenText")  # the console's screen
+SAID = HOLDING % ("storyText", "storyText")  # the page's live region
+FIRST_RUN = "Hazırsan HAZIRIM yaz ve Enter'a bas."  # the first-run word's prompt
 
 
 def png_rows(png):
@@ -163,18 +159,23 @@ class Browser(unittest.TestCase):
         row = self.page("screenText()").split("\n")[y].ljust(80)
         self.assertEqual(row[x:x + len(text)], text, "row %d: %r" % (y, row))
 
+    def drawn(self, x, y):
+        """The cell's attribute, and the text and background colours it is drawn in."""
+        cell = self.page("cell(arguments[0], arguments[1])", x, y)
+        return cell["attr"], ["#%02x%02x%02x" % tuple(map(int, re.findall(r"\d+", cell[css])[:3]))
+                              for css in ("color", "background")]
+
     def assert_drawn(self, x, y, colours):
         """The cell is drawn in these text and background colours."""
-        cell = self.page("cell(arguments[0], arguments[1])", x, y)
-        shown = ["#%02x%02x%02x" % tuple(map(int, re.findall(r"\d+", css)[:3])) for css in (cell["color"], cell["background"])]
-        self.assertEqual(shown, colours, "cell %d,%d" % (x, y))
+        self.assertEqual(self.drawn(x, y)[1], colours, "cell %d,%d" % (x, y))
 
     def assert_colour(self, x, y, attr):
         """The cell has `attr`, drawn in that attribute's colours of the page's console palette."""
-        cell, palette = self.page("cell(arguments[0], arguments[1])", x, y), self.page("palette()")
-        hexed = [palette[attr & 15], palette[attr >> 4]]
-        shown = ["#%02x%02x%02x" % tuple(map(int, re.findall(r"\d+", css)[:3])) for css in (cell["color"], cell["background"])]
-        self.assertEqual((cell["attr"], shown), (attr, hexed), "cell %d,%d" % (x, y))
+        palette = self.page("palette()")
+        self.assertEqual(self.drawn(x, y), (attr, [palette[attr & 15], palette[attr >> 4]]), "cell %d,%d" % (x, y))
+
+    def clear_storage(self):
+        self.cdp("Storage.clearDataForOrigin", storageTypes="all", origin="file://")
 
 
 class Visits(Browser):
@@ -188,7 +189,7 @@ class Visits(Browser):
         self.assertIn("     DİKKAT: Bu oyun", self.driver.execute_async_script(SHOWING, "DİKKAT"))
         self.assert_colour(5, 5, self.page("cell(5, 5)")["attr"])
         self.press()
-        self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.at(7, 10, FIRST_RUN)
         self.assertEqual(self.page("sounded()"), 0)  # no sound before the first key, as browsers want
         self.assertIn([329, 300, 30], self.page("tones()"))  # though the start-up melody was played
         self.press("Backspace")  # on an empty word: a beep, heard from the first key on
@@ -227,22 +228,22 @@ class Visits(Browser):
         try:
             self.open(url="http://127.0.0.1:%d/%s" % (server.server_port, os.path.basename(PAGE)))
             self.press()
-            self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")  # another origin: a first visit
+            self.at(7, 10, FIRST_RUN)  # another origin: a first visit
         finally:
             server.shutdown()
             server.server_close()
 
     def test_d_a_browser_that_keeps_nothing_plays_as_a_read_only_folder(self):
-        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": """
-            Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('', 'SecurityError'); }});"""})
+        self.before_every_page("""
+            Object.defineProperty(window, 'indexedDB', {get() { throw new DOMException('', 'SecurityError'); }});""")
         for _ in range(2):  # as in a private window: a first run both times
             self.open()
             self.press()
-            self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+            self.at(7, 10, FIRST_RUN)
             self.press(*"HAZIRIM", "Enter")
             self.at(62, 6, "Uyan")
             self.assertIsNone(self.page("storedProgress()"))
-            self.assertIn("saklamıyor", self.driver.find_element("id", "keys").text)
+            self.assertIn("saklamıyor", self.note())
 
 
 class Storage(Browser):
@@ -250,7 +251,7 @@ class Storage(Browser):
     ORIGIN = {"origin": "file://"}
 
     def setUp(self):
-        self.cdp("Storage.clearDataForOrigin", storageTypes="all", **self.ORIGIN)
+        self.clear_storage()
 
     def test_a_storage_that_never_answers_is_left_within_a_second(self):
         never = "Object.defineProperty(window, 'indexedDB', {get() { return {open() { return {}; }}; }});"
@@ -260,7 +261,7 @@ class Storage(Browser):
         self.assertIsNotNone(first, "the game never started")
         self.assertLess(first["atMs"], 1500)
         self.press()
-        self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.at(7, 10, FIRST_RUN)
         self.assertIn("yanıt vermedi", self.note())
 
     def test_b_a_full_storage_is_said_and_the_save_made_once_there_is_room(self):
@@ -403,7 +404,7 @@ class Stories(Browser):
         self.press(*keys)
 
     def test_a_the_choice_plays_the_story_chosen_with_a_progress_of_its_own(self):
-        self.cdp("Storage.clearDataForOrigin", storageTypes="all", origin="file://")
+        self.clear_storage()
         self.choose("Down", "Enter")
         self.assertEqual(self.page("world()"), "rules")
         self.at(19, 1, "IZLE yaz:")  # the test world's first run
@@ -412,7 +413,7 @@ class Stories(Browser):
         self.assertIn("<RunningTime>1</RunningTime>", self.wait_for("return thalvorine.storedProgress()") or "")
         self.choose("Enter")  # the lighthouse: a first run of its own
         self.assertEqual(self.page("world()"), "lighthouse")
-        self.at(7, 10, "Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.at(7, 10, FIRST_RUN)
         self.open(url="file://" + TWO_WORLD_PAGE, world="rules")  # straight to the story named
         self.press()
         self.at(62, 6, "UYAN")
@@ -431,7 +432,7 @@ class ReadingView(Browser):
     """The game as text: on a phone, played through the text field and taps; the views and colours toggled."""
 
     def setUp(self):
-        self.cdp("Storage.clearDataForOrigin", storageTypes="all", origin="file://")
+        self.clear_storage()
 
     def phone(self):
         self.cdp("Emulation.setDeviceMetricsOverride", ("Emulation.clearDeviceMetricsOverride", {}), width=390,
@@ -475,7 +476,7 @@ class ReadingView(Browser):
                     story.getAttribute('aria-live'), document.querySelector('label[for=word]') !== null,
                     ['autocorrect', 'autocapitalize', 'spellcheck'].map(a => field.getAttribute(a))];"""),
             ["none", "true", "log", "polite", True, ["off", "off", "false"]])
-        story = self.said("Hazırsan HAZIRIM yaz ve Enter'a bas.\n\nKomut :")
+        story = self.said(FIRST_RUN + "\n\nKomut :")
         self.assertEqual(story.count("Thalvorine'e hoş geldin."), 1)  # each text once
         self.assertGreaterEqual(self.driver.execute_script(
             "return parseFloat(getComputedStyle(document.querySelector('#story p')).fontSize)"), 16)
@@ -511,7 +512,7 @@ class ReadingView(Browser):
 
     def test_b_a_wide_screen_keeps_the_console_yet_reads_the_game_to_a_screen_reader(self):
         self.open()
-        self.said("Hazırsan HAZIRIM yaz ve Enter'a bas.")
+        self.said(FIRST_RUN)
         self.assertEqual(self.driver.execute_script("""return [document.body.className,
             getComputedStyle(document.getElementById('screen')).display,
             document.getElementById('reading').getBoundingClientRect().width];"""), ["", "block", 1])
