@@ -2,6 +2,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <streambuf>
 #include <string>
 
 #include "app/options.h"
@@ -29,6 +31,23 @@ replay::Setup setupForRecording() {
   return replay::setupOfThisGame(size.ws_col, size.ws_row);
 }
 
+// Standard input read a byte at a time: a story chosen from a pipe's lines
+// takes only its own line, and leaves the rest to the game that follows it.
+class UnbufferedInput : public std::streambuf {
+ protected:
+  int_type underflow() override {
+    ssize_t n = 0;
+    do n = ::read(STDIN_FILENO, &byte_, 1);
+    while (n < 0 && errno == EINTR);
+    if (n != 1) return traits_type::eof();
+    setg(&byte_, &byte_, &byte_ + 1);
+    return traits_type::to_int_type(byte_);
+  }
+
+ private:
+  char byte_ = 0;
+};
+
 // The game, or with --choose-world the choice of the story to play.
 int playOrChoose(const options::GameOptions& chosen) {
   if (chosen.mode == options::GameOptions::Mode::ChooseWorld)
@@ -46,7 +65,10 @@ bool playsPlain(const options::GameOptions& chosen) {
 int playPlain(const options::GameOptions& chosen) {
   std::ios::sync_with_stdio(false);
   const auto now = std::chrono::system_clock::now().time_since_epoch();
-  kiv::PlainDevice plain(std::cin, std::cout,
+  UnbufferedInput unbuffered;
+  std::istream choiceInput(&unbuffered);
+  const bool choosing = chosen.mode == options::GameOptions::Mode::ChooseWorld;
+  kiv::PlainDevice plain(choosing ? choiceInput : std::cin, std::cout,
                          {.bell = chosen.bell && !chosen.silent,
                           .echo = ::isatty(STDIN_FILENO) != 1,
                           .startCalendarMs = std::chrono::duration_cast<std::chrono::milliseconds>(now).count()});

@@ -38,4 +38,12 @@ printf 'HAZIRIM\n3\n\n' | XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-pl
 [ "$status" -eq 1 ] || { echo "expected status 1 from a game left, got $status"; cat "$scratch/err"; exit 1; }
 grep -q '^\* 1\. Evet$' "$scratch/out" || { echo "no exit question in plain text:"; cat "$scratch/out"; exit 1; }
 cmp -s "$prefix/$lighthouse/tr.lng" "$scratch/data/thalvorine/lighthouse/world/tr.lng" || { echo "no world copied"; exit 1; }
+# With no story named, the choice comes first and leaves the rest of the
+# piped lines to the game it starts.
+status=0
+printf '2\nHAZIRIM\n3\n\n' | XDG_DATA_HOME=$scratch/data "$prefix/bin/thalvorine-play" --plain \
+  >"$scratch/out" 2>"$scratch/err" || status=$?
+[ "$status" -eq 1 ] || { echo "expected status 1 from a story chosen, then left, got $status"; cat "$scratch/err"; exit 1; }
+grep -q '^\* 1\. Evet$' "$scratch/out" || { echo "no exit question after the choice:"; cat "$scratch/out"; exit 1; }
+[ -f "$scratch/data/thalvorine/station/game.dat" ] || { echo "the second story was not the one played"; exit 1; }
 echo "installed and played from /"

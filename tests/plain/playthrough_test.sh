@@ -9,7 +9,7 @@ world=$2
 expected=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cp -R "$world/tr.lng" "$world/rooms" "$world/objects" "$scratch"
+cp -R "$world/tr.lng" "$world/rules.txt" "$world/rooms" "$world/objects" "$scratch"
 printf '<?xml version="1.0"?>\n<RunningTime>0</RunningTime>\n<version>0.1.0</version>\n' >"$scratch/game.dat"
 
 # The keys of the shipped play-through, a line each: words at the prompt,
