@@ -154,7 +154,7 @@ bool writeSkeleton(const std::filesystem::path& folder, std::ostream& errors) {
     errors << folder.string() << ": is not empty; a new world goes into a new folder\n";
     return false;
   }
-  std::map<std::string, std::string> texts{{kRulesDocument, skeletonRules()}};
+  std::map<std::string, std::string> texts{{kRulesDocument, skeletonRules()}, {"title", "The story's title\n"}};
   for (const auto& [file, values] : skeletonWorld()) texts[file] = documentText(file, values);
   for (const auto& [file, text] : texts) {
     std::filesystem::create_directories((folder / file).parent_path(), error);

@@ -47,6 +47,7 @@ TEST(WorldNew, WritesAWorldTheCheckerPassesIntoANewOrEmptyFolderOnly) {
   ASSERT_TRUE(worldtool::writeSkeleton(folder.path() / "new", errors)) << errors.str();
   EXPECT_TRUE(worldtool::checkWorld(folder.path() / "new").empty());
   EXPECT_EQ(folder.read("new/rooms/3.room").substr(0, 12), "Header\nROOM3");
+  EXPECT_EQ(folder.read("new/title"), "The story's title\n");     // what the story choice shows
   EXPECT_FALSE(worldtool::writeSkeleton(folder.path(), errors));  // not empty: nothing written over
   EXPECT_THAT(errors.str(), HasSubstr("is not empty"));
 }
