@@ -61,6 +61,24 @@ bool playsPlain(const options::GameOptions& chosen) {
   return chosen.plain || (term != nullptr && std::strcmp(term, "dumb") == 0) || !kiv::isInteractiveTerminal();
 }
 
+// Plays (or chooses) on `device` by `run`, recorded with `setup` where
+// --record asks: status 2 when the recording cannot be made. Whatever the
+// recording has to tell the player afterwards goes into `afterGame`.
+template <class Run>
+int playOn(kiv::Device& device, const options::GameOptions& chosen, const replay::Setup& setup, std::string& afterGame,
+           Run run) {
+  std::optional<replay::RecordingFile> recording;  // made only now that the device has taken the game
+  if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, device, setup);
+  int status = 2;
+  if (!recording || recording->isRecording()) {
+    kiv::attach(recording ? recording->device() : device);
+    kiv::setSilent(chosen.silent);
+    status = run();
+  }
+  if (recording) afterGame = recording->finish();
+  return status;
+}
+
 // Plays the game as lines on standard output, read from standard input.
 int playPlain(const options::GameOptions& chosen) {
   std::ios::sync_with_stdio(false);
@@ -72,24 +90,22 @@ int playPlain(const options::GameOptions& chosen) {
                          {.bell = chosen.bell && !chosen.silent,
                           .echo = ::isatty(STDIN_FILENO) != 1,
                           .startCalendarMs = std::chrono::duration_cast<std::chrono::milliseconds>(now).count()});
-  std::optional<replay::RecordingFile> recording;
-  if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, plain, replay::setupOfThisGame(0, 0));
-  int status = 2;
-  if (!recording || recording->isRecording()) {
-    kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(plain));
+  std::string afterGame;
+  const int status = playOn(plain, chosen, replay::setupOfThisGame(0, 0), afterGame, [&] {
     kiv::setTextRendition(&plain);
-    kiv::setSilent(chosen.silent);
+    int ended = 0;
     try {
-      status = playOrChoose(chosen);
-    } catch (const kiv::InputEnded& ended) {
+      ended = playOrChoose(chosen);
+    } catch (const kiv::InputEnded& inputEnded) {
       std::cout.flush();
-      std::fprintf(stderr, "thalvorine: %s.\n", ended.what());
-      status = 3;
+      std::fprintf(stderr, "thalvorine: %s.\n", inputEnded.what());
+      ended = 3;
     }
     kiv::setTextRendition(nullptr);
-  }
+    return ended;
+  });
   std::cout.flush();
-  if (recording) std::fputs(recording->finish().c_str(), stderr);
+  std::fputs(afterGame.c_str(), stderr);
   return status;
 }
 
@@ -114,18 +130,12 @@ int main(int argc, char** argv) {
       std::fputs(refusal.c_str(), stderr);
       return 2;
     }
-    std::optional<replay::RecordingFile> recording;  // made only now that the terminal has taken the game
-    if (!chosen.recordTo.empty()) recording.emplace(chosen.recordTo, *terminal, setupForRecording());
-    if (recording && !recording->isRecording()) {
-      status = 2;
-    } else {
-      if (chosen.highContrast) terminal->useHighContrast();
-      kiv::attach(recording ? recording->device() : static_cast<kiv::Device&>(*terminal));
-      kiv::setSilent(chosen.silent);
-      status = playOrChoose(chosen);
+    if (chosen.highContrast) terminal->useHighContrast();
+    status = playOn(*terminal, chosen, setupForRecording(), afterGame, [&] {
+      const int ended = playOrChoose(chosen);
       kiv::present();
-    }
-    if (recording) afterGame = recording->finish();
+      return ended;
+    });
   }
   std::fputs(afterGame.c_str(), stderr);
   return status;

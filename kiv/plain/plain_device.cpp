@@ -6,7 +6,7 @@
 namespace kiv {
 
 PlainDevice::PlainDevice(std::istream& in, std::ostream& out, Settings settings)
-    : in_(in), out_(out), text_(out), settings_(settings) {}
+    : in_(in), text_(out), settings_(settings) {}
 
 int PlainDevice::readKey() {
   while (keys_.empty()) {

@@ -57,7 +57,6 @@ class PlainDevice : public Device, public TextRendition {
 
  private:
   std::istream& in_;
-  std::ostream& out_;
   plain::PlainText text_;
   Settings settings_;
   std::deque<int> keys_;
