@@ -2,6 +2,7 @@
 // recordings and the browser call them and the codes the game reads for them.
 #pragma once
 
+#include <deque>
 #include <string_view>
 
 namespace kiv::key {
@@ -36,6 +37,20 @@ constexpr int markedFirst(int first) { return first | kSecondCodeFollows; }
 constexpr bool startsTwoCodeKey(int deviceCode) { return (deviceCode & kSecondCodeFollows) != 0; }
 // The code the game reads for a device's code.
 constexpr int gameCode(int deviceCode) { return deviceCode & ~kSecondCodeFollows; }
+
+// A device's codes that move a menu's selection from button `selected` to
+// `button` (Down or Right forward, Up or Left back, as the menu is
+// `vertical`), then choose it with Enter.
+inline std::deque<int> codesToChoose(int selected, int button, bool vertical) {
+  std::deque<int> codes;
+  const int arrow = button > selected ? (vertical ? kDown : kRight) : (vertical ? kUp : kLeft);
+  for (int at = selected; at != button; at += button > selected ? 1 : -1) {
+    codes.push_back(markedFirst(kExtended));
+    codes.push_back(arrow);
+  }
+  codes.push_back(kEnter);
+  return codes;
+}
 
 struct NamedKey {
   std::string_view name;         // in recordings

@@ -19,6 +19,16 @@ std::string toldLine(const std::string& line) {
   return line.substr(first, line.find_last_not_of(kUnseen) - first + 1);
 }
 
+std::vector<std::string> toldLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    lines.push_back(toldLine(text.substr(start, end == std::string::npos ? std::string::npos : end - start)));
+    if (end == std::string::npos) return lines;
+    start = end + 1;
+  }
+}
+
 void sayText(const std::string& text) {
   if (g_rendition != nullptr && g_unsaid == 0) g_rendition->text(text);
 }

@@ -42,6 +42,9 @@ class Unsaid {
 // A line of a text as it is told: without its leading and trailing blanks
 // and the control bytes that show nothing (tab, carriage return, backspace, bell).
 std::string toldLine(const std::string& line);
+// The lines of a text (split at its line feeds), each as it is told; the
+// empty ones kept.
+std::vector<std::string> toldLines(const std::string& text);
 
 // Each tells the rendition, if there is one (the typewriter tells it its
 // texts itself).

@@ -90,16 +90,6 @@ std::optional<int> numberIn(const std::string& line) {
   return number;
 }
 
-std::deque<int> chooseButton(int button, const Waiting& menu) {
-  std::vector<Key> keys;
-  const int forward = menu.vertical ? key::kDown : key::kRight;
-  const int back = menu.vertical ? key::kUp : key::kLeft;
-  for (int at = menu.selected; at < button; ++at) keys.push_back({key::kExtended, forward});
-  for (int at = menu.selected; at > button; --at) keys.push_back({key::kExtended, back});
-  keys.push_back({key::kEnter});
-  return codesOf(keys);
-}
-
 }  // namespace
 
 std::deque<int> keysForLine(const std::string& utf8Line, const Waiting& waiting) {
@@ -112,7 +102,8 @@ std::deque<int> keysForLine(const std::string& utf8Line, const Waiting& waiting)
       if (!keys.empty() && std::all_of(keys.begin(), keys.end(), isArrow)) return codesOf(keys);
       if (line.find_first_not_of(' ') == std::string::npos) return {key::kEnter};
       const std::optional<int> number = numberIn(line);
-      if (number && *number >= 1 && *number <= waiting.buttons) return chooseButton(*number - 1, waiting);
+      if (number && *number >= 1 && *number <= waiting.buttons)
+        return key::codesToChoose(waiting.selected, *number - 1, waiting.vertical);
       return {};
     }
     case Waiting::For::Word: {

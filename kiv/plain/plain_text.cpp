@@ -20,16 +20,11 @@ void PlainText::line(const std::string& utf8) {
 
 void PlainText::text(const std::string& text) {
   waiting_ = {};
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = text.find('\n', start);
-    const std::string shown = toldLine(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+  for (const std::string& shown : toldLines(text)) {
     if (shown.empty())
       emptyLineDue_ = true;
     else
       line(codepage::toUtf8(shown));
-    if (end == std::string::npos) break;
-    start = end + 1;
   }
 }
 

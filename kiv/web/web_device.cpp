@@ -5,10 +5,10 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <ctime>
 
 #include "kiv/core/codepage.h"
+#include "kiv/core/key_codes.h"
 #include "kiv/core/screen_buffer.h"
 #include "kiv/web/web_keys.h"
 
@@ -58,10 +58,8 @@ int WebDevice::press(std::string_view keyName) {
 
 bool WebDevice::choose(int button) {
   if (button < 0 || button >= menuButtons_) return false;
-  const char* arrow = menuVertical_ ? (button > menuSelected_ ? "ArrowDown" : "ArrowUp")
-                                    : (button > menuSelected_ ? "ArrowRight" : "ArrowLeft");
-  for (int i = 0; i < std::abs(button - menuSelected_); ++i) press(arrow);
-  press("Enter");
+  const std::deque<int> codes = key::codesToChoose(menuSelected_, button, menuVertical_);
+  keys_.insert(keys_.end(), codes.begin(), codes.end());
   return true;
 }
 
@@ -124,13 +122,8 @@ void WebDevice::setTitle(const std::string& title) { thalvorine_title(codepage::
 void WebDevice::text(const std::string& text) {
   menuButtons_ = 0;
   std::string lines;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find('\n', start);
-    lines += told(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    if (end == std::string::npos) break;
-    lines += '\n';
-    start = end + 1;
-  }
+  for (const std::string& line : toldLines(text)) lines += codepage::toUtf8(line) + '\n';
+  lines.pop_back();  // the lines between line feeds, as the text had them
   thalvorine_say(kText, lines.c_str());
 }
 
