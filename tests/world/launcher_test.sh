@@ -162,9 +162,10 @@ check "with its own progress" grep -q '<RunningTime>2<' "$top/rules/game.dat"
 check "and leaves the other story's folder alone" [ ! -e "$top/lighthouse" ]
 
 status=0
-CHOICE=11 CHOSEN_FROM="$fixture/chosen" "$launcher" --silent >/dev/null 2>&1 || status=$?
-check "no story named: the game asks, quietly when asked to" \
-  [ "$(cat "$fixture/chosen" 2>/dev/null)" = "--silent|--choose-world|$fixture/worlds/lighthouse|$second|" ]
+CHOICE=11 CHOSEN_FROM="$fixture/chosen" "$launcher" --silent --plain --high-contrast >/dev/null 2>&1 || status=$?
+check "no story named: the game asks, as quietly, plainly and clearly as asked to" \
+  [ "$(cat "$fixture/chosen" 2>/dev/null)" = \
+    "--silent|--plain|--high-contrast|--choose-world|$fixture/worlds/lighthouse|$second|" ]
 check "and the chosen story plays on from its own progress" grep -q '<RunningTime>3<' "$top/rules/game.dat"
 check "to the game's own end" [ "$status" -eq 7 ]
 CHOICE=10 "$launcher" >/dev/null 2>&1 || true
