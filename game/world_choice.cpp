@@ -21,7 +21,7 @@ constexpr int kButtonRowStep = 3;
 
 // Writes `text` centred on row `y` in the current attribute.
 void centred(const std::string& text, int y) {
-  kiv::SetCursorPosition(std::max(0, (80 - static_cast<int>(text.size())) / 2), y);
+  kiv::SetCursorPosition(std::max(0, (kiv::ScreenBuffer::kColumns - static_cast<int>(text.size())) / 2), y);
   kiv::screen().write(text);
 }
 
@@ -49,7 +49,7 @@ int chooseWorld(const std::vector<std::string>& titles) {
   const int shown = std::min(static_cast<int>(titles.size()), kWorldChoiceLimit);
   std::size_t widest = 0;
   for (int i = 0; i < shown; ++i) widest = std::max(widest, titles[i].size());
-  const int left = std::max(0, (80 - static_cast<int>(widest) - 4) / 2);
+  const int left = std::max(0, (kiv::ScreenBuffer::kColumns - static_cast<int>(widest) - 4) / 2);
   centred(kGameTitle, 3);
   kiv::sayTitle(kGameTitle);
   centred(kQuestion, 6);
