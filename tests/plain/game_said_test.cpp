@@ -11,28 +11,30 @@
 
 namespace {
 
-TEST(GameSaid, ATitleBoxIsItsTitleAndATypedTextIsSaidOnceWholeThoughAKeyCutItShort) {
+// The game on a virtual console, what it says written as plain lines into `out`.
+class GameSaid : public testing::Test {
+ protected:
+  GameSaid() {
+    kiv::attach(device);
+    kiv::setTextRendition(&text);
+  }
+  ~GameSaid() override { kiv::setTextRendition(nullptr); }
+
   kiv::VirtualDevice device;
-  kiv::attach(device);
   std::ostringstream out;
-  kiv::plain::PlainText text(out);
-  kiv::setTextRendition(&text);
+  kiv::plain::PlainText text{out};
+};
+
+TEST_F(GameSaid, ATitleBoxIsItsTitleAndATypedTextIsSaidOnceWholeThoughAKeyCutItShort) {
   drawTitleBox("ODA", {"\n\n", "   ", 75, 27, std::string(80, '\xDB')});
   device.pressAt(25, 'x');  // in the middle of the first word
   kiv::yaz("uzun bir metin", true, 10, 0, "   ", 75);
-  kiv::setTextRendition(nullptr);
   EXPECT_EQ(out.str(), "ODA\n\nuzun bir metin\n");
 }
 
-TEST(GameSaid, TheStoryChoiceSaysItsTitleAndQuestionBeforeTheStories) {
-  kiv::VirtualDevice device;
-  kiv::attach(device);
-  std::ostringstream out;
-  kiv::plain::PlainText text(out);
-  kiv::setTextRendition(&text);
+TEST_F(GameSaid, TheStoryChoiceSaysItsTitleAndQuestionBeforeTheStories) {
   device.type(kiv::key::kEnter);
   EXPECT_EQ(chooseWorld({"Deniz Feneri", "Kurallar Evi"}), 0);
-  kiv::setTextRendition(nullptr);
   EXPECT_EQ(out.str(),
             "Thalvorine\n\nHangi hik\xC3\xA2yeyi oynamak istersin?\n\n* 1. Deniz Feneri\n  2. Kurallar Evi\n");
 }
